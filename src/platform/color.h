@@ -1,0 +1,27 @@
+// Colours as the window stores them: &H00BBGGRR& values, or the toolkit's
+// system colours &H800000nn& for whatever a control leaves at its default.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tessmar {
+
+using Color = std::uint32_t;
+
+namespace system_color {
+inline constexpr Color highlight_text = 0x8000000E;
+inline constexpr Color button_face = 0x8000000F;
+inline constexpr Color button_text = 0x80000012;
+inline constexpr Color light_edge = 0x80000016;
+inline constexpr Color tooltip_background = 0x80000018;
+inline constexpr Color window_background = 0x80000005;
+inline constexpr Color window_text = 0x80000008;
+}  // namespace system_color
+
+inline constexpr bool is_system_color(Color c) { return (c & 0xFF000000u) == 0x80000000u; }
+
+// "&H" + eight upper-case hexadecimal digits + "&", as the design tables write colours.
+std::string color_text(Color c);
+
+}  // namespace tessmar

@@ -1,0 +1,144 @@
+// The window's controls as plain data: text boxes, labels, buttons, list boxes and
+// the file dialog component, with the events they raise. No toolkit is involved;
+// the Qt layer draws these and the rules read and write them.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/color.h"
+
+namespace tessmar {
+
+enum class ControlKind : std::uint8_t { TextBox, Label, Button, ListBox, FileDialog };
+
+// MS Sans Serif at a point size; the Qt layer picks the nearest face it has.
+struct Font {
+    float points = 8.25f;
+    bool bold = true;
+    friend bool operator==(const Font&, const Font&) = default;
+};
+
+// Place and size in twips (15 to the pixel at 96 dpi), from the client area's top-left.
+struct Place {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    friend bool operator==(const Place&, const Place&) = default;
+};
+
+using Handler = std::function<void()>;
+
+class Control {
+public:
+    Control(std::string name, ControlKind kind) : name_(std::move(name)), kind_(kind) {}
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+    virtual ~Control() = default;
+
+    const std::string& name() const { return name_; }
+    ControlKind kind() const { return kind_; }
+
+    Place place;
+    Font font;
+    std::string tooltip;
+    bool visible = true;
+
+private:
+    std::string name_;
+    ControlKind kind_;
+};
+
+class TextBox : public Control {
+public:
+    explicit TextBox(std::string name) : Control(std::move(name), ControlKind::TextBox) {}
+
+    // The text as a number, and a number written back as its shortest text.
+    double value() const;
+    void set_value(double v);
+
+    // What a user's typing leaves in the box when it replaces the whole text:
+    // Enter ("\n" or "\r\n") becomes CR LF in a multi-line box and is dropped in a
+    // one-line box; characters beyond max_length (code points, a line break
+    // counting two) are not taken. Raises no event.
+    void type(std::string_view typed);
+
+    std::string text;
+    Color back_color = system_color::window_background;
+    Color fore_color = system_color::window_text;
+    bool read_only = true;
+    bool multi_line = false;
+    int max_length = 0;  // 0: no limit
+};
+
+class Label : public Control {
+public:
+    explicit Label(std::string name) : Control(std::move(name), ControlKind::Label) {}
+
+    std::string caption;
+    Color fore_color = system_color::button_text;
+};
+
+class Button : public Control {
+public:
+    explicit Button(std::string name) : Control(std::move(name), ControlKind::Button) {}
+
+    // A user's click: runs the Click handler.
+    void click() const
+    {
+        if (on_click) on_click();
+    }
+
+    std::string caption;
+    Color back_color = system_color::button_face;
+    Handler on_click;
+};
+
+class ListBox : public Control {
+public:
+    explicit ListBox(std::string name) : Control(std::move(name), ControlKind::ListBox) {}
+
+    void clear();
+    // Appends at the end, or in a sorted list at its sorted place.
+    void add_item(std::string item);
+    int count() const { return static_cast<int>(items_.size()); }
+    const std::string& item(int index) const { return items_.at(static_cast<std::size_t>(index)); }
+    const std::vector<std::string>& items() const { return items_; }
+
+    // The highlighted entry, -1 when none.
+    int list_index() const { return selected_; }
+    // Selecting from code runs the Click handler before returning, also when the
+    // index does not change. An index outside the list removes the highlight.
+    void set_list_index(int index);
+
+    // A user's click on an entry, and a user's double click (a click, then DblClick).
+    void user_click(int index) { set_list_index(index); }
+    void user_double_click(int index);
+
+    bool sorted = false;
+    Color back_color = system_color::window_background;
+    Color fore_color = system_color::window_text;
+    Handler on_click;
+    Handler on_double_click;
+
+private:
+    std::vector<std::string> items_;
+    int selected_ = -1;
+};
+
+// The file dialog component: no place in the layout, shown only as the Save As
+// dialog through the platform's SaveAsDialog.
+class FileDialog : public Control {
+public:
+    explicit FileDialog(std::string name) : Control(std::move(name), ControlKind::FileDialog) { visible = false; }
+};
+
+// The order of the sorted list: letters without regard to case, hyphens ignored
+// ("Half-Elf" < "Halfling" < "Half-Ogre").
+bool sorted_list_less(std::string_view a, std::string_view b);
+
+}  // namespace tessmar

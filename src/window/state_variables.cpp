@@ -1,0 +1,107 @@
+// Names and texts of Form1's window-level variables.
+#include "window/state_variables.h"
+
+#include <array>
+#include <charconv>
+
+#include "platform/box_value.h"
+
+namespace tessmar {
+
+namespace {
+
+const std::array<StateVariable, 37> variables{{
+    {"okflag", &Form1::okflag},
+    {"cpST", &Form1::cpST},
+    {"cpCN", &Form1::cpCN},
+    {"cpDX", &Form1::cpDX},
+    {"cpCH", &Form1::cpCH},
+    {"cpIN", &Form1::cpIN},
+    {"cpWP", &Form1::cpWP},
+    {"cpPE", &Form1::cpPE},
+    {"cpBE", &Form1::cpBE},
+    {"cpsleft", &Form1::cpsleft},
+    {"cphitpoints", &Form1::cphitpoints},
+    {"cpfatigue", &Form1::cpfatigue},
+    {"neutralcolor", &Form1::neutralcolor},
+    {"bowCPspent", &Form1::bowCPspent},
+    {"dodgeCPspent", &Form1::dodgeCPspent},
+    {"meleeCPspent", &Form1::meleeCPspent},
+    {"throwingCPspent", &Form1::throwingCPspent},
+    {"backstabCPspent", &Form1::backstabCPspent},
+    {"pickpocketCPspent", &Form1::pickpocketCPspent},
+    {"prowlingCPspent", &Form1::prowlingCPspent},
+    {"spottrapCPspent", &Form1::spottrapCPspent},
+    {"gamblingCPspent", &Form1::gamblingCPspent},
+    {"haggleCPspent", &Form1::haggleCPspent},
+    {"healCPspent", &Form1::healCPspent},
+    {"persuasionCPspent", &Form1::persuasionCPspent},
+    {"repairCPspent", &Form1::repairCPspent},
+    {"firearmsCPspent", &Form1::firearmsCPspent},
+    {"picklocksCPspent", &Form1::picklocksCPspent},
+    {"adtrapsCPspent", &Form1::adtrapsCPspent},
+    {"aptitudetotal", &Form1::aptitudetotal},
+    {"techcount", &Form1::techcount},
+    {"spellcount", &Form1::spellcount},
+    {"raceaptitude", &Form1::raceaptitude},
+    {"techaptitude", &Form1::techaptitude},
+    {"spellaptitude", &Form1::spellaptitude},
+    {"techskillaptitude", &Form1::techskillaptitude},
+    {"backgroundallowed", &Form1::backgroundallowed},
+}};
+
+// "NAME(A,B)" with both indexes in range.
+std::optional<std::pair<int, int>> cell_indexes(std::string_view key, std::string_view table, int rows, int columns)
+{
+    if (key.size() < table.size() + 5 || key.substr(0, table.size()) != table || key[table.size()] != '(' ||
+        key.back() != ')')
+        return std::nullopt;
+    std::string_view inside = key.substr(table.size() + 1, key.size() - table.size() - 2);
+    std::size_t comma = inside.find(',');
+    if (comma == std::string_view::npos) return std::nullopt;
+    int a = -1;
+    int b = -1;
+    std::string_view first = inside.substr(0, comma);
+    std::string_view second = inside.substr(comma + 1);
+    auto r1 = std::from_chars(first.data(), first.data() + first.size(), a);
+    auto r2 = std::from_chars(second.data(), second.data() + second.size(), b);
+    if (r1.ec != std::errc{} || r1.ptr != first.data() + first.size() || r2.ec != std::errc{} ||
+        r2.ptr != second.data() + second.size())
+        return std::nullopt;
+    if (a < 0 || a >= rows || b < 0 || b >= columns) return std::nullopt;
+    return std::pair{a, b};
+}
+
+}  // namespace
+
+std::span<const StateVariable> form1_state_variables()
+{
+    return variables;
+}
+
+std::string state_variable_text(const Form1& form, const StateVariable& variable)
+{
+    return std::visit(
+        [&form](auto member) -> std::string {
+            using Value = std::remove_cvref_t<decltype(form.*member)>;
+            if constexpr (std::is_same_v<Value, Color>) {
+                return color_text(form.*member);
+            } else {
+                return box_text(static_cast<double>(form.*member));
+            }
+        },
+        variable.member);
+}
+
+std::optional<std::string> state_value_text(const Form1& form, std::string_view key)
+{
+    for (const StateVariable& variable : form1_state_variables())
+        if (variable.name == key) return state_variable_text(form, variable);
+    if (auto cell = cell_indexes(key, "spells", college_count, spell_ranks))
+        return box_text(form.spells[cell->first][cell->second]);
+    if (auto cell = cell_indexes(key, "techpurchased", discipline_count, schematic_positions))
+        return box_text(form.techpurchased[cell->first][cell->second]);
+    return std::nullopt;
+}
+
+}  // namespace tessmar

@@ -1,0 +1,49 @@
+// The window Form1 described once, as data: its own properties and every one of
+// its 166 controls in one table. Form1, the Qt layer and the tests read it.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "platform/controls.h"
+
+namespace tessmar {
+
+// A colour that the description leaves to the toolkit's default for the kind.
+inline constexpr Color default_color = 0xFFFFFFFFu;
+
+inline constexpr Font window_font{8.25f, true};  // the window's own font
+
+struct ControlSpec {
+    std::string_view name{};
+    ControlKind kind = ControlKind::Label;
+    Place place;
+    std::string_view text{};  // design text of a text box, caption of a label or button
+    Color back_color = default_color;  // text box, button, list box
+    Color fore_color = default_color;  // text box, label, list box
+    Font font = window_font;
+    std::string_view tooltip{};
+    bool visible = true;
+    bool read_only = true;   // text boxes
+    bool multi_line = false;  // text boxes
+    int max_length = 0;       // text boxes; 0 is no limit
+    bool sorted = false;      // list boxes
+};
+
+struct WindowSpec {
+    std::string_view caption;
+    int client_width;   // twips
+    int client_height;  // twips
+    Color back_color;
+    Color fore_color;
+    Font font;
+    int picture_width;   // pixels
+    int picture_height;  // pixels
+};
+
+const WindowSpec& form1_window();
+
+// Every control of Form1, in description order.
+std::span<const ControlSpec> form1_controls();
+
+}  // namespace tessmar
