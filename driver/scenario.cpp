@@ -87,7 +87,8 @@ std::string bool_text(bool b) { return b ? "True" : "False"; }
 
 class Scenario {
 public:
-    Scenario(std::ostream& out, std::ostream& err, std::string_view file) : out_(out), err_(err), file_(file)
+    Scenario(std::ostream& out, std::ostream& err, std::string_view file, const LineObserver& after_line)
+        : out_(out), err_(err), file_(file), after_line_(after_line)
     {
         form_.Form_Load();
     }
@@ -104,6 +105,7 @@ public:
                 err_ << file_ << ':' << line_number_ << ": " << error.what() << '\n';
                 return scenario_error;
             }
+            if (after_line_) after_line_(form_, line_number_);
             if (program_end_.ended) {
                 out_ << "program ended\n";
                 break;
@@ -288,6 +290,7 @@ private:
     std::ostream& out_;
     std::ostream& err_;
     std::string file_;
+    const LineObserver& after_line_;
     ScriptedSaveDialog save_dialog_;
     ScriptedProgramEnd program_end_;
     Form1 form_{save_dialog_, program_end_};
@@ -310,9 +313,10 @@ std::string escape_value(std::string_view text)
     return escaped;
 }
 
-ScenarioStatus run_scenario(std::istream& script, std::string_view file_name, std::ostream& out, std::ostream& err)
+ScenarioStatus run_scenario(std::istream& script, std::string_view file_name, std::ostream& out, std::ostream& err,
+                            const LineObserver& after_line)
 {
-    Scenario scenario(out, err, file_name);
+    Scenario scenario(out, err, file_name, after_line);
     return scenario.run(script);
 }
 
