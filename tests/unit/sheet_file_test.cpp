@@ -255,6 +255,36 @@ TEST_F(SaveButton, StartStateSheetByteForByte)
     EXPECT_EQ(folder_record(folder.path()).size(), 1u);
 }
 
+TEST_F(SaveButton, SheetOfAPlayedCharacter)
+{
+    form.PCname.type("Durgin Stonehand");
+    form.Race_Selection.user_double_click(0);  // Dwarf
+    form.Spell_list.user_double_click(0);      // Unseen Force
+    form.Tech_select.click();
+    form.Schematic_list.user_double_click(0);  // Charges
+    form.Magick_select.click();
+    form.Magick_list.user_click(3);
+    form.Spell_list.user_double_click(0);  // Strength of Earth
+    ASSERT_EQ(form.purchased.count(), 3);
+    ASSERT_EQ(form.aptitude.back_color, techcolor);
+
+    std::vector<std::string> expected = start_state_lines();
+    expected[0] = "Name:  Durgin Stonehand";
+    expected[1] = "Race:  Dwarf  Background:  None";
+    expected[3] = "Level:  1" + blanks(19) + "Aptitude: 10  (tech biased)";
+    expected[9] = "Strength:      9" + blanks(26) + "Intelligence:  8";
+    expected[10] = "Constitution:  9" + blanks(26) + "Willpower:     8";
+    expected[11] = "Dexterity:     7" + blanks(26) + "Perception:    8";
+    expected[12] = "Beauty:        8" + blanks(26) + "Charisma:      7";
+    expected[14] = "Hitpoints: 32      Fatigue: 32";
+    expected[16] = "Carry Weight: 4500" + blanks(10 + 14) + "Damage Bonus: 0";
+    expected[18] = "Armor Class adj.: -3" + blanks(8 + 14) + "Speed: 7";
+    expected[29] = "Repair:      0.5" + blanks(12 + 14) + "Firearms:          0.5";
+    expected[30] = "Pick Locks:  0.5" + blanks(12 + 14) + "Arm/Disarm Traps:  0.5";
+    expected.insert(expected.end(), {"Unseen Force", "Charges", "Strength of Earth"});
+    EXPECT_EQ(saved_sheet(), crlf_lines(expected));
+}
+
 TEST_F(SaveButton, BoughtItemsFollowInPurchaseOrder)
 {
     for (const char* item : {"Teleport", "Charm", "Minor Healing"}) form.purchased.add_item(item);
@@ -343,11 +373,45 @@ TEST_F(SaveButton, SaveThroughSymbolicLinkReplacesItsTargetAndKeepsItsMode)
     EXPECT_EQ(permissions_of(folder / "real.txt"), perms::owner_read | perms::owner_write);
 }
 
-// A save that cannot be written: the whole window (every control and every
-// window-level variable) stays as it was apart from the message, every file
-// stays byte for byte, and nothing new is left behind. None of these depends on
-// permission bits, so they fail for root too.
-TEST(SaveFailure, ChangesNothingButTheMessage)
+// The window's full dump (every control and every window-level variable) just
+// before and just after one save, on a window that the given lines set up.
+struct DumpsAroundSave {
+    std::vector<std::string> before;
+    std::vector<std::string> after;
+};
+
+DumpsAroundSave dumps_around_save(const std::string& setup, const fs::path& target)
+{
+    std::istringstream script(setup + "dump\nsave " + target.string() + "\ndump\n");
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(run_scenario(script, "save", out, err), scenario_passed) << err.str();
+    std::vector<std::string> lines;
+    std::istringstream printed(out.str());
+    for (std::string l; std::getline(printed, l);) lines.push_back(l);
+    EXPECT_EQ(lines.size() % 2, 0u);
+    const auto half = lines.begin() + static_cast<std::ptrdiff_t>(lines.size() / 2);
+    return {{lines.begin(), half}, {half, lines.end()}};
+}
+
+const std::string played_character = "type PCname Brannoc\n"
+                                     "type alternativebackground Two\\nlines\n"
+                                     "dblclick Race_Selection 0\n"
+                                     "dblclick Spell_list 0\n";
+
+TEST(SaveWindow, WorkingSaveChangesNothingOnTheWindow)
+{
+    TempFolder f;
+    const DumpsAroundSave dumps = dumps_around_save(played_character, f / "sheet.txt");
+    EXPECT_NE(std::find(dumps.before.begin(), dumps.before.end(), "Current_race.caption=Dwarf"), dumps.before.end());
+    EXPECT_EQ(dumps.after, dumps.before);
+    EXPECT_FALSE(read_bytes(f / "sheet.txt").empty());
+}
+
+// A save that cannot be written: the whole window stays as it was apart from
+// the message, every file stays byte for byte, and nothing new is left behind.
+// None of these depends on permission bits, so they fail for root too.
+TEST(SaveWindow, FailedSaveChangesNothingButTheMessage)
 {
     struct Case {
         const char* name;
@@ -374,31 +438,16 @@ TEST(SaveFailure, ChangesNothingButTheMessage)
         const fs::path target = c.prepare(f);
         const auto files_before = folder_record(f.path());
 
-        std::istringstream script("type PCname Brannoc\n"
-                                  "type alternativebackground Two\\nlines\n"
-                                  "dump\n"
-                                  "save " + target.string() + "\n"
-                                  "dump\n");
-        std::ostringstream out;
-        std::ostringstream err;
-        ASSERT_EQ(run_scenario(script, "failing_save", out, err), scenario_passed) << err.str();
-
-        std::vector<std::string> lines;
-        std::istringstream printed(out.str());
-        for (std::string l; std::getline(printed, l);) lines.push_back(l);
-        ASSERT_EQ(lines.size() % 2, 0u);
-        const std::vector<std::string> before(lines.begin(), lines.begin() + lines.size() / 2);
-        const std::vector<std::string> after(lines.begin() + lines.size() / 2, lines.end());
-        ASSERT_EQ(before.size(), after.size());
-        for (std::size_t i = 0; i < before.size(); ++i) {
-            if (before[i].starts_with("message_window.text=")) {
-                EXPECT_EQ(before[i], "message_window.text=");
-                EXPECT_EQ(after[i], "message_window.text=could not save the character sheet");
+        const DumpsAroundSave dumps = dumps_around_save(played_character, target);
+        ASSERT_EQ(dumps.after.size(), dumps.before.size());
+        for (std::size_t i = 0; i < dumps.before.size(); ++i) {
+            if (dumps.before[i].starts_with("message_window.text=")) {
+                EXPECT_EQ(dumps.before[i], "message_window.text=");
+                EXPECT_EQ(dumps.after[i], "message_window.text=could not save the character sheet");
             } else {
-                EXPECT_EQ(after[i], before[i]);
+                EXPECT_EQ(dumps.after[i], dumps.before[i]);
             }
         }
-        EXPECT_NE(std::find(before.begin(), before.end(), "PCname.text=Brannoc"), before.end());
         EXPECT_EQ(folder_record(f.path()), files_before);
     }
 }
