@@ -1,0 +1,21 @@
+// The SAVE button: asks for a path and writes the character sheet there.
+#include <string>
+
+#include "platform/text_file.h"
+#include "sheet_file/character_sheet.h"
+#include "window/form1.h"
+
+namespace tessmar {
+
+void Form1::SAVE_Click()
+{
+    const std::string path = save_dialog_.show_save_as();
+    if (path.empty()) return;  // cancelled: nothing is written or shown
+    const std::string bias_word = aptitude_bias_word(aptitude);
+    // The sheet replaces the file only once it is completely written; a failed
+    // save leaves any earlier file as it was and the window untouched.
+    if (!replace_file(path, compose_character_sheet(*this, bias_word)))
+        message_window.text = "could not save the character sheet";
+}
+
+}  // namespace tessmar

@@ -1,0 +1,134 @@
+// Purchase tests' set-up: a freshly loaded window per case, items owned as a
+// purchase leaves them, the CP pool, and a record of everything a purchase or
+// a clear may change, so that a refusal can be shown to change nothing.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "form_fixture.h"
+#include "magick_tech/catalogue.h"
+#include "platform/box_value.h"
+#include "window/form1.h"
+
+namespace tessmar {
+
+// A loaded window of its own, for tables whose every row starts afresh.
+struct FreshWindow {
+    StubSaveDialog dialog;
+    StubProgramEnd program_end;
+    Form1 form{dialog, program_end};
+    FreshWindow() { form.Form_Load(); }
+};
+
+using Cell = std::pair<int, int>;
+
+// Owned as a purchase leaves them: the cell, the line in purchased, the count.
+inline void own_spells(Form1& form, std::initializer_list<Cell> cells)
+{
+    for (auto [college, rank] : cells) {
+        form.spells[college][rank] = flag_true;
+        form.purchased.add_item(std::string(spell_names[college][rank]));
+        ++form.spellcount;
+    }
+    form.displayaptitude();
+}
+
+inline void own_schematics(Form1& form, std::initializer_list<Cell> cells)
+{
+    for (auto [discipline, position] : cells) {
+        form.techpurchased[discipline][position] = flag_true;
+        form.purchased.add_item(std::string(schematic_names[discipline][position]));
+        ++form.techcount;
+    }
+    form.displayaptitude();
+}
+
+inline void set_pool(Form1& form, int cps)
+{
+    form.cpsleft = static_cast<std::int16_t>(cps);
+    form.CPs_remaining.set_value(cps);
+}
+
+// Everything that a purchase or a clear may write, and what they must leave alone.
+struct PurchaseState {
+    SpellTable spells;
+    TechTable techpurchased;
+    std::int16_t spellcount, techcount, cpsleft;
+    std::string CPs_remaining;
+    std::vector<std::string> purchased;
+    float aptitudetotal;
+    std::string aptitude;
+    Color aptitude_color;
+    int college, spell, discipline, schematic;
+    std::string background_explanations;
+    std::string Clevel, Willpower, Adjwillpower, Intelligence, Adjintelligence;
+
+    static PurchaseState of(const Form1& form)
+    {
+        return {form.spells,
+                form.techpurchased,
+                form.spellcount,
+                form.techcount,
+                form.cpsleft,
+                form.CPs_remaining.text,
+                form.purchased.items(),
+                form.aptitudetotal,
+                form.aptitude.text,
+                form.aptitude.back_color,
+                form.Magick_list.list_index(),
+                form.Spell_list.list_index(),
+                form.Tech_list.list_index(),
+                form.Schematic_list.list_index(),
+                form.background_explanations.text,
+                form.Clevel.text,
+                form.Willpower.text,
+                form.Adjwillpower.text,
+                form.Intelligence.text,
+                form.Adjintelligence.text};
+    }
+
+    // The same state after one CP was spent on an item named name; the
+    // aptitude moves by shift.
+    PurchaseState after_buying(std::string name, float shift) const
+    {
+        PurchaseState next = *this;
+        next.purchased.push_back(std::move(name));
+        next.cpsleft = static_cast<std::int16_t>(cpsleft - 1);
+        next.CPs_remaining = box_text(box_number(CPs_remaining) - 1);
+        next.aptitudetotal = aptitudetotal + shift;
+        next.aptitude = box_text(next.aptitudetotal < 0 ? -next.aptitudetotal : next.aptitudetotal);
+        next.aptitude_color = next.aptitudetotal > 0 ? magickcolor : next.aptitudetotal < 0 ? techcolor : whitecolor;
+        return next;
+    }
+
+};
+
+// Field by field, so that a failure says which part differs.
+inline void expect_state(const PurchaseState& actual, const PurchaseState& expected)
+{
+    EXPECT_EQ(actual.spells, expected.spells);
+    EXPECT_EQ(actual.techpurchased, expected.techpurchased);
+    EXPECT_EQ(actual.spellcount, expected.spellcount);
+    EXPECT_EQ(actual.techcount, expected.techcount);
+    EXPECT_EQ(actual.cpsleft, expected.cpsleft);
+    EXPECT_EQ(actual.CPs_remaining, expected.CPs_remaining);
+    EXPECT_EQ(actual.purchased, expected.purchased);
+    EXPECT_EQ(actual.aptitudetotal, expected.aptitudetotal);
+    EXPECT_EQ(actual.aptitude, expected.aptitude);
+    EXPECT_EQ(actual.aptitude_color, expected.aptitude_color);
+    EXPECT_EQ(actual.college, expected.college);
+    EXPECT_EQ(actual.spell, expected.spell);
+    EXPECT_EQ(actual.discipline, expected.discipline);
+    EXPECT_EQ(actual.schematic, expected.schematic);
+    EXPECT_EQ(actual.background_explanations, expected.background_explanations);
+    EXPECT_EQ(actual.Clevel, expected.Clevel);
+    EXPECT_EQ(actual.Willpower, expected.Willpower);
+    EXPECT_EQ(actual.Adjwillpower, expected.Adjwillpower);
+    EXPECT_EQ(actual.Intelligence, expected.Intelligence);
+    EXPECT_EQ(actual.Adjintelligence, expected.Adjintelligence);
+}
+
+}  // namespace tessmar

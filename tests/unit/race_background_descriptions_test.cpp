@@ -1,0 +1,135 @@
+// The race and background description texts, and the list clicks that show them.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <set>
+#include <string>
+#include <string_view>
+
+#include "form_fixture.h"
+#include "race_background/description_tables.h"
+
+namespace tessmar {
+namespace {
+
+// Per race index: the opening and the length of its text.
+struct RaceText {
+    std::string_view opening;
+    std::size_t length;
+};
+constexpr std::array<RaceText, 12> race_texts{{
+    {"Dwarves - ", 633},    {"Elves - ", 516},      {"Elves - ", 516},      {"Gnomes - ", 619},
+    {"Half-Elves - ", 608}, {"Half-Elves - ", 608}, {"Halflings - ", 677},  {"Half-Ogres - ", 639},
+    {"Half-Orcs - ", 825},  {"Half-Orcs - ", 825},  {"Humans - ", 630},     {"Humans - ", 630},
+}};
+
+std::size_t occurrences(std::string_view text, std::string_view word)
+{
+    std::size_t n = 0;
+    for (auto at = text.find(word); at != std::string_view::npos; at = text.find(word, at + 1)) ++n;
+    return n;
+}
+
+TEST(RaceDescriptionTexts, OpeningEndingAndLength)
+{
+    for (std::size_t race = 0; race < race_texts.size(); ++race) {
+        const std::string_view text = race_description_table[race];
+        EXPECT_TRUE(text.starts_with(race_texts[race].opening)) << race;
+        EXPECT_TRUE(text.ends_with(". ")) << race;
+        EXPECT_FALSE(text.ends_with(".  ")) << race;
+        EXPECT_EQ(text.size(), race_texts[race].length) << race;
+    }
+}
+
+TEST(RaceDescriptionTexts, TheTwoGendersOfARaceShareOneText)
+{
+    for (auto [a, b] : {std::pair{1, 2}, {4, 5}, {8, 9}, {10, 11}})
+        EXPECT_EQ(race_description_table[a].data(), race_description_table[b].data()) << a << ',' << b;
+    const std::set<std::string_view> distinct(race_description_table.begin(), race_description_table.end());
+    EXPECT_EQ(distinct.size(), 8u);
+}
+
+TEST(RaceDescriptionTexts, OnlyTheElfTextNamesTessmar)
+{
+    for (std::size_t race = 0; race < race_description_table.size(); ++race) {
+        const bool elf = race == 1 || race == 2;
+        EXPECT_EQ(occurrences(race_description_table[race], "Tessmar"), elf ? 1u : 0u) << race;
+    }
+}
+
+// Lengths of the background texts, by background index.
+constexpr std::array<std::size_t, 38> background_lengths{
+    25,  107, 202, 415, 145, 146, 198, 276, 182, 170, 257, 168, 177, 125, 110, 448, 101, 204, 174,
+    124, 209, 233, 174, 102, 172, 349, 216, 150, 219, 247, 163, 217, 272, 115, 136, 139, 339, 204};
+
+TEST(BackgroundDescriptionTexts, RowZeroIsTheShortText)
+{
+    EXPECT_EQ(background_description_table[0], "No significant background");
+}
+
+TEST(BackgroundDescriptionTexts, EveryStoryEndsWithAFullStopAtItsLength)
+{
+    for (std::size_t background = 1; background < background_description_table.size(); ++background) {
+        const std::string_view text = background_description_table[background];
+        EXPECT_TRUE(text.ends_with('.')) << background;
+        EXPECT_EQ(text.size(), background_lengths[background]) << background;
+    }
+    EXPECT_EQ(background_description_table[0].size(), background_lengths[0]);
+}
+
+class DescriptionClicks : public FormFixture {};
+
+TEST_F(DescriptionClicks, StartUpEndsOnBackgroundZero)
+{
+    EXPECT_EQ(form.background_explanations.text, "No significant background");
+}
+
+TEST_F(DescriptionClicks, ARaceClickShowsItsTextAndAppliesNothing)
+{
+    form.Race_Selection.user_double_click(6);  // a Halfling sheet to compare against
+    const std::string strength = form.Adjstrength.text;
+    const std::string prowling = form.prowling.text;
+    for (int race = 0; race < 12; ++race) {
+        form.Race_Selection.user_click(race);
+        EXPECT_EQ(form.background_explanations.text, race_description_table[static_cast<std::size_t>(race)]) << race;
+    }
+    EXPECT_EQ(form.Current_race.caption, "Halfling");
+    EXPECT_EQ(form.Adjstrength.text, strength);
+    EXPECT_EQ(form.prowling.text, prowling);
+    EXPECT_EQ(form.Current_background.caption, "None");
+}
+
+TEST_F(DescriptionClicks, ABackgroundClickShowsItsTextAlsoWhenBarred)
+{
+    form.Race_Selection.user_double_click(11);  // Human/male bars "Debutante" (10)
+    form.background_explanations.text = "a spell description\r\n";
+    for (int background = 0; background < 38; ++background) {
+        form.Background_Selection.user_click(background);
+        EXPECT_EQ(form.background_explanations.text,
+                  background_description_table[static_cast<std::size_t>(background)])
+            << background;
+    }
+    EXPECT_EQ(form.message_window.text, "");  // a click checks nothing
+    EXPECT_EQ(form.Current_background.caption, "None");
+}
+
+TEST_F(DescriptionClicks, NothingHighlightedKeepsTheText)
+{
+    form.background_explanations.text = "kept";
+    form.Race_Selection.set_list_index(-1);
+    EXPECT_EQ(form.Race_Selection.list_index(), -1);
+    EXPECT_EQ(form.background_explanations.text, "kept");
+    form.Background_Selection.set_list_index(-1);
+    EXPECT_EQ(form.background_explanations.text, "kept");
+}
+
+TEST_F(DescriptionClicks, ARaceDoubleClickEndsOnBackgroundZero)
+{
+    form.Background_Selection.user_click(15);
+    form.Race_Selection.user_double_click(3);
+    EXPECT_EQ(form.Background_Selection.list_index(), 0);
+    EXPECT_EQ(form.background_explanations.text, "No significant background");
+}
+
+}  // namespace
+}  // namespace tessmar
