@@ -240,6 +240,10 @@ private slots:
         QCOMPARE(widget<QLineEdit>("CPs_remaining")->text(), QStringLiteral("5"));
         QCOMPARE(widget<QLineEdit>("hitpoints")->text(), QStringLiteral("30"));
         QCOMPARE(widget<QLabel>("Current_race")->text(), QStringLiteral("Human/male"));
+        QCOMPARE(widget<QPlainTextEdit>("background_explanations")->toPlainText(),
+                 QStringLiteral("No significant background"));
+        QCOMPARE(widget<QListWidget>("Spell_list")->count(), 5);
+        QCOMPARE(widget<QListWidget>("Spell_list")->currentRow(), -1);
         QVERIFY(!widget<QLineEdit>("dummy")->isVisible());
     }
 
@@ -358,6 +362,63 @@ private slots:
         QVERIFY(events_ == (std::vector<std::string>{"ST_plus.Click", "SAVE.Click"}));
         QTest::mouseClick(widget<QPushButton>("Quit"), Qt::LeftButton);
         QCOMPARE(program_end_.ended, 1);
+    }
+
+    // The rules' results reach the widgets through the model alone.
+    void buying_strength_shows_9_in_both_boxes()
+    {
+        QTest::mouseClick(widget<QPushButton>("ST_plus"), Qt::LeftButton);
+        QCOMPARE(widget<QLineEdit>("Strength")->text(), QStringLiteral("9"));
+        QCOMPARE(widget<QLineEdit>("Adjstrength")->text(), QStringLiteral("9"));
+        QCOMPARE(widget<QLineEdit>("CPs_remaining")->text(), QStringLiteral("4"));
+        QCOMPARE(widget<QLineEdit>("Carryweight")->text(), qt(window_->form().Carryweight.text));
+    }
+
+    void double_clicking_a_race_applies_it()
+    {
+        double_click(widget<QListWidget>("Race_Selection"), 0);
+        QCOMPARE(widget<QLabel>("Current_race")->text(), QStringLiteral("Dwarf"));
+        QCOMPARE(widget<QLabel>("Current_background")->text(), QStringLiteral("None"));
+        QCOMPARE(widget<QListWidget>("Background_Selection")->currentRow(), 0);
+        QCOMPARE(widget<QLineEdit>("Adjstrength")->palette().color(QPalette::Text),
+                 screen_color(window_->form().Adjstrength.fore_color));
+        QCOMPARE(widget<QLineEdit>("Adjstrength")->palette().color(QPalette::Base),
+                 screen_color(window_->form().Adjstrength.back_color));
+    }
+
+    void the_switch_buttons_swap_the_list_pairs()
+    {
+        QTest::mouseClick(widget<QPushButton>("Tech_select"), Qt::LeftButton);
+        QVERIFY(!widget<QListWidget>("Magick_list")->isVisible());
+        QVERIFY(!widget<QListWidget>("Spell_list")->isVisible());
+        QVERIFY(widget<QListWidget>("Tech_list")->isVisible());
+        QVERIFY(widget<QListWidget>("Schematic_list")->isVisible());
+        QCOMPARE(widget<QListWidget>("Schematic_list")->count(), 7);
+        QCOMPARE(widget<QLabel>("Spelltechindicator")->text(), qt(window_->form().Spelltechindicator.caption));
+        QTest::mouseClick(widget<QPushButton>("Magick_select"), Qt::LeftButton);
+        QVERIFY(widget<QListWidget>("Magick_list")->isVisible());
+        QVERIFY(!widget<QListWidget>("Tech_list")->isVisible());
+    }
+
+    void buying_a_spell_shows_it_as_purchased()
+    {
+        double_click(widget<QListWidget>("Spell_list"), 0);
+        QCOMPARE(widget<QListWidget>("purchased")->count(), window_->form().purchased.count());
+        QCOMPARE(widget<QListWidget>("purchased")->count(), 1);
+        QCOMPARE(widget<QListWidget>("purchased")->item(0)->text(), widget<QListWidget>("Spell_list")->item(0)->text());
+        QCOMPARE(widget<QLineEdit>("CPs_remaining")->text(), QStringLiteral("4"));
+    }
+
+    void save_asks_the_dialog_and_writes_the_chosen_file()
+    {
+        QTest::mouseClick(widget<QPushButton>("SAVE"), Qt::LeftButton);  // cancelled
+        QCOMPARE(save_dialog_.shown, 1);
+        QTemporaryDir folder;
+        save_dialog_.answer = folder.filePath(QStringLiteral("sheet.txt")).toStdString();
+        QTest::mouseClick(widget<QPushButton>("SAVE"), Qt::LeftButton);
+        QCOMPARE(save_dialog_.shown, 2);
+        QVERIFY(QFileInfo(folder.filePath(QStringLiteral("sheet.txt"))).size() > 0);
+        QCOMPARE(widget<QLineEdit>("message_window")->text(), QString());
     }
 
     void closing_the_window_ends_the_program()
