@@ -6,6 +6,7 @@
 
 #include "magick_tech/catalogue.h"
 #include "magick_tech/description_catalogue.h"
+#include "magick_tech/purchase.h"
 #include "window/form1.h"
 
 namespace tessmar {
@@ -15,16 +16,6 @@ namespace {
 bool is_discipline(int index) { return index >= 0 && index < discipline_count; }
 bool is_schematic_position(int index) { return index >= 0 && index < schematic_positions; }
 
-// Buys the highlighted schematic: one CP, one line of purchased, one owned cell.
-void buy_schematic(Form1& form, int discipline, int position)
-{
-    form.purchased.add_item(form.Schematic_list.item(position));
-    form.cpsleft = static_cast<std::int16_t>(form.cpsleft - 1);
-    form.CPs_remaining.set_value(form.CPs_remaining.value() - 1);
-    form.techpurchased[discipline][position] = flag_true;
-    form.techcount = static_cast<std::int16_t>(form.techcount + 1);
-    form.displayaptitude();
-}
 
 }  // namespace
 
@@ -78,15 +69,17 @@ void Form1::Schematic_list_DblClick()
 
     const bool enough_intelligence = Adjintelligence.value() >= schematic_intelligence_needed(position);
     if (position == 0) {
-        if (enough_intelligence) buy_schematic(*this, discipline, position);
-        else message_window.text = "you must raise your Intelligence";
+        if (enough_intelligence)
+            buy_item(*this, Schematic_list, position, techpurchased[discipline][position], techcount);
+        else
+            message_window.text = "you must raise your Intelligence";
         return;
     }
 
     // Every later schematic also needs the one before it in the same
     // discipline; an Intelligence shortfall is reported first.
     if (enough_intelligence && techpurchased[discipline][position - 1] != flag_false)
-        buy_schematic(*this, discipline, position);
+        buy_item(*this, Schematic_list, position, techpurchased[discipline][position], techcount);
     else if (enough_intelligence) message_window.text = "Need previous Schematic in field";
     else message_window.text = "you must raise your Intelligence";
 }

@@ -7,6 +7,7 @@
 
 #include "magick_tech/catalogue.h"
 #include "magick_tech/description_catalogue.h"
+#include "magick_tech/purchase.h"
 #include "window/form1.h"
 
 namespace tessmar {
@@ -33,16 +34,6 @@ constexpr std::array<SpellRankRule, spell_ranks> spell_rank_rules{{
 bool is_college(int index) { return index >= 0 && index < college_count; }
 bool is_spell_rank(int index) { return index >= 0 && index < spell_ranks; }
 
-// Buys the highlighted spell: one CP, one line of purchased, one owned cell.
-void buy_spell(Form1& form, int college, int rank)
-{
-    form.purchased.add_item(form.Spell_list.item(rank));
-    form.cpsleft = static_cast<std::int16_t>(form.cpsleft - 1);
-    form.CPs_remaining.set_value(form.CPs_remaining.value() - 1);
-    form.spells[college][rank] = flag_true;
-    form.spellcount = static_cast<std::int16_t>(form.spellcount + 1);
-    form.displayaptitude();
-}
 
 }  // namespace
 
@@ -101,14 +92,15 @@ void Form1::Spell_list_DblClick()
 
     const bool enough_will = Adjwillpower.value() >= spell_willpower_needed(rank);
     if (rank == 0) {
-        if (enough_will) buy_spell(*this, college, rank);
+        if (enough_will) buy_item(*this, Spell_list, rank, spells[college][rank], spellcount);
         else message_window.text = "you must raise your Willpower";
         return;
     }
 
     // Every later spell also needs the one before it in the same college; a
     // Willpower shortfall is reported first.
-    if (enough_will && spells[college][rank - 1] != flag_false) buy_spell(*this, college, rank);
+    if (enough_will && spells[college][rank - 1] != flag_false)
+        buy_item(*this, Spell_list, rank, spells[college][rank], spellcount);
     else if (enough_will) message_window.text = rule.missing_previous;
     else message_window.text = "you must raise your Willpower";
 }

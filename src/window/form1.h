@@ -326,7 +326,7 @@ public:
     void ADTraps_plus_Click();
     void ADTraps_minus_Click();
 
-    // Level-up and quit (sheet/level_up.cpp).
+    // Level-up (sheet/level_up.cpp) and quit (sheet/quit.cpp).
     void levelup_Click();
     void Quit_Click();
 

@@ -1,0 +1,413 @@
+// The widgets of the window's controls: line and plain-text edits for text
+// boxes, transparent labels, coloured push buttons and list widgets.
+#include "control_views.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace tessmar {
+
+int pixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+
+QRect pixel_rect(const Place& place)
+{
+    return {pixels(place.left), pixels(place.top), pixels(place.width), pixels(place.height)};
+}
+
+QFont screen_font(const Font& font)
+{
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(static_cast<int>(std::lround(font.points * 96 / 72)));
+    f.setBold(font.bold);
+    return f;
+}
+
+namespace {
+
+// The palette role that stands for a system colour number.
+QPalette::ColorRole system_role(unsigned number)
+{
+    switch (number) {
+    case 0x00: return QPalette::Button;           // scroll bars
+    case 0x01: return QPalette::Dark;             // desktop
+    case 0x02: return QPalette::Highlight;        // active caption
+    case 0x04: return QPalette::Window;           // menu
+    case 0x05: return QPalette::Base;             // window background
+    case 0x06: return QPalette::Shadow;           // window frame
+    case 0x07: return QPalette::WindowText;       // menu text
+    case 0x08: return QPalette::Text;             // window text
+    case 0x09: return QPalette::HighlightedText;  // caption text
+    case 0x0D: return QPalette::Highlight;        // highlight
+    case 0x0E: return QPalette::HighlightedText;  // highlighted text
+    case 0x0F: return QPalette::Button;           // button face
+    case 0x10: return QPalette::Dark;             // button shadow
+    case 0x11: return QPalette::PlaceholderText;  // grey text
+    case 0x12: return QPalette::ButtonText;       // button text
+    case 0x14: return QPalette::Light;            // three-dimensional highlight
+    case 0x15: return QPalette::Shadow;           // three-dimensional dark shadow
+    case 0x16: return QPalette::Midlight;         // three-dimensional light edge
+    case 0x17: return QPalette::ToolTipText;      // tooltip text
+    case 0x18: return QPalette::ToolTipBase;      // tooltip background
+    default: return QPalette::Window;
+    }
+}
+
+}  // namespace
+
+QColor screen_color(Color color)
+{
+    if (is_system_color(color)) return QApplication::palette().color(system_role(color & 0xFFu));
+    return QColor(color & 0xFFu, (color >> 8) & 0xFFu, (color >> 16) & 0xFFu);
+}
+
+namespace {
+
+QString qt_text(const std::string& text) { return QString::fromStdString(text); }
+
+void set_color(QWidget* widget, QPalette::ColorRole role, Color color)
+{
+    const QColor wanted = screen_color(color);
+    if (widget->palette().color(role) == wanted) return;
+    QPalette palette = widget->palette();
+    palette.setColor(role, wanted);
+    widget->setPalette(palette);
+}
+
+// What every kind shares: place, font, tooltip, visibility.
+void mirror_common(const Control& control, QWidget* widget, const QFont& font)
+{
+    const QRect rect = pixel_rect(control.place);
+    if (widget->geometry() != rect) widget->setGeometry(rect);
+    if (widget->font() != font) widget->setFont(font);
+    const QString tip = qt_text(control.tooltip);
+    if (widget->toolTip() != tip) widget->setToolTip(tip);
+    if (widget->isHidden() == control.visible) widget->setVisible(control.visible);
+}
+
+void mirror_common(const Control& control, QWidget* widget)
+{
+    mirror_common(control, widget, screen_font(control.font));
+}
+
+// The font with its letters set a little closer where the text, wrapped at
+// word breaks, would not fit the room otherwise: the installed face runs a few
+// per cent wider than the one the layout was made for.
+QFont fitted_font(QFont font, const QString& text, QSize room)
+{
+    const auto fits = [&](const QFont& f) {
+        const QRect wrapped = QFontMetrics(f).boundingRect(QRect(0, 0, room.width(), 1 << 20), Qt::TextWordWrap, text);
+        return wrapped.width() <= room.width() && wrapped.height() <= room.height();
+    };
+    if (fits(font)) return font;
+    for (int spacing = 98; spacing > 85; spacing -= 2) {
+        font.setLetterSpacing(QFont::PercentageSpacing, spacing);
+        if (fits(font)) break;
+    }
+    return font;
+}
+
+template <class W>
+W* make_widget(const Control& control, QWidget* parent)
+{
+    auto* widget = new W(parent);
+    widget->setObjectName(qt_text(control.name()));
+    return widget;
+}
+
+// A one-line text box.
+class LineView final : public ControlView {
+public:
+    LineView(TextBox& box, QWidget* parent, RunEvent run) : box_(box), edit_(make_widget<QLineEdit>(box, parent))
+    {
+        // textEdited comes from the user only, never from setText.
+        QObject::connect(edit_, &QLineEdit::textEdited, edit_,
+                         [this, run](const QString& text) { run([&] { box_.type(text.toStdString()); }); });
+    }
+    QWidget* widget() const override { return edit_; }
+    void mirror() override
+    {
+        mirror_common(box_, edit_);
+        set_color(edit_, QPalette::Base, box_.back_color);
+        set_color(edit_, QPalette::Text, box_.fore_color);
+        if (edit_->isReadOnly() != box_.read_only) edit_->setReadOnly(box_.read_only);
+        const int max_length = box_.max_length > 0 ? box_.max_length : 32767;
+        if (edit_->maxLength() != max_length) edit_->setMaxLength(max_length);
+        const QString text = qt_text(box_.text);
+        if (edit_->text() != text) {
+            const QSignalBlocker quiet(edit_);
+            edit_->setText(text);
+        }
+    }
+
+private:
+    TextBox& box_;
+    QLineEdit* edit_;
+};
+
+// A multi-line text box with a vertical scroll bar; the model holds line breaks as CR LF.
+class TextAreaView final : public ControlView {
+public:
+    TextAreaView(TextBox& box, QWidget* parent, RunEvent run)
+        : box_(box), edit_(make_widget<QPlainTextEdit>(box, parent))
+    {
+        edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        edit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        edit_->setTabChangesFocus(true);
+        // textChanged also follows setPlainText: mirror() blocks it there.
+        QObject::connect(edit_, &QPlainTextEdit::textChanged, edit_,
+                         [this, run] { run([&] { box_.type(edit_->toPlainText().toStdString()); }); });
+    }
+    QWidget* widget() const override { return edit_; }
+    void mirror() override
+    {
+        mirror_common(box_, edit_);
+        set_color(edit_, QPalette::Base, box_.back_color);
+        set_color(edit_, QPalette::Text, box_.fore_color);
+        if (edit_->isReadOnly() != box_.read_only) edit_->setReadOnly(box_.read_only);
+        QString text = qt_text(box_.text);
+        text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        if (edit_->toPlainText() == text) return;
+        const QSignalBlocker quiet(edit_);
+        const int cursor = edit_->textCursor().position();
+        edit_->setPlainText(text);  // shows the top of a new text
+        if (!box_.read_only) {
+            QTextCursor at = edit_->textCursor();
+            at.setPosition(std::min<int>(cursor, edit_->document()->characterCount() - 1));
+            edit_->setTextCursor(at);
+        }
+    }
+
+private:
+    TextBox& box_;
+    QPlainTextEdit* edit_;
+};
+
+// A label's caption with a thin edge of the opposite lightness around its
+// letters (dark round light captions, light round dark ones such as red), so
+// that it reads on any part of the grain. It has no background of its own.
+class CaptionLabel final : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        const QColor fore = palette().color(QPalette::WindowText);
+        const bool dark_caption = 0.299 * fore.red() + 0.587 * fore.green() + 0.114 * fore.blue() < 110;
+        const QColor edge = dark_caption ? QColor(255, 228, 196, 150) : QColor(0, 0, 0, 150);
+        const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+        painter.setPen(edge);
+        for (const QPoint step : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)})
+            painter.drawText(contentsRect().translated(step), flags, text());
+        painter.setPen(fore);
+        painter.drawText(contentsRect(), flags, text());
+    }
+};
+
+class LabelView final : public ControlView {
+public:
+    LabelView(Label& label, QWidget* parent) : label_(label), widget_(make_widget<CaptionLabel>(label, parent))
+    {
+        widget_->setTextFormat(Qt::PlainText);
+        widget_->setWordWrap(true);
+        widget_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        widget_->lower();  // under the controls that overlap it, which take the clicks
+    }
+    QWidget* widget() const override { return widget_; }
+    void mirror() override
+    {
+        const QString caption = qt_text(label_.caption);
+        mirror_common(label_, widget_, fitted_font(screen_font(label_.font), caption, pixel_rect(label_.place).size()));
+        set_color(widget_, QPalette::WindowText, label_.fore_color);
+        if (widget_->text() != caption) widget_->setText(caption);
+    }
+
+private:
+    Label& label_;
+    QLabel* widget_;
+};
+
+// A push button that shows its back colour, with a raised edge that sinks while pressed.
+class ButtonView final : public ControlView {
+public:
+    ButtonView(Button& button, QWidget* parent, RunEvent run)
+        : button_(button), widget_(make_widget<QPushButton>(button, parent))
+    {
+        widget_->setAutoDefault(false);
+        QObject::connect(widget_, &QPushButton::clicked, widget_, [this, run] { run([&] { button_.click(); }); });
+    }
+    QWidget* widget() const override { return widget_; }
+    void mirror() override
+    {
+        mirror_common(button_, widget_);
+        QString caption = qt_text(button_.caption);
+        caption.replace(QLatin1Char('&'), QLatin1String("&&"));  // no keyboard mnemonics
+        if (widget_->text() != caption) widget_->setText(caption);
+        if (styled_ && shown_color_ == button_.back_color) return;
+        const QColor face = screen_color(button_.back_color);
+        const QString light = face.lighter(160).name();
+        const QString dark = face.darker(190).name();
+        widget_->setStyleSheet(
+            QStringLiteral("QPushButton { background-color: %1; color: %2; padding: 0px; border: 1px solid;"
+                           " border-color: %3 %4 %4 %3; }"
+                           " QPushButton:pressed { border-color: %4 %3 %3 %4; }")
+                .arg(face.name(), screen_color(system_color::button_text).name(), light, dark));
+        styled_ = true;
+        shown_color_ = button_.back_color;
+    }
+
+private:
+    Button& button_;
+    QPushButton* widget_;
+    bool styled_ = false;
+    Color shown_color_ = 0;
+};
+
+// Highlights entry index, or none when index is outside the list.
+void show_highlight(QListWidget* widget, int index)
+{
+    if (index >= 0 && index < widget->count()) {
+        if (widget->currentRow() != index || !widget->item(index)->isSelected()) widget->setCurrentRow(index);
+    } else if (widget->currentRow() != -1 || !widget->selectedItems().isEmpty()) {
+        widget->setCurrentRow(-1);
+        widget->clearSelection();
+    }
+}
+
+// A list widget whose user input goes to the model's list events: a press on an
+// entry is a click, a double click adds DblClick, and a move of the highlight by
+// keyboard or by dragging is a click on the new entry. Its signals are not used.
+class ListWidget final : public QListWidget {
+public:
+    ListWidget(ListBox& list, QWidget* parent, RunEvent run) : QListWidget(parent), list_(list), run_(std::move(run))
+    {
+        setSelectionMode(QAbstractItemView::SingleSelection);
+        setEditTriggers(QAbstractItemView::NoEditTriggers);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setUniformItemSizes(true);
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        if (event->button() != Qt::LeftButton) {
+            event->accept();  // only the left button picks an entry
+            return;
+        }
+        QListWidget::mousePressEvent(event);
+        pressed_row_ = row_at(event);
+        if (pressed_row_ >= 0) run_([this] { list_.user_click(pressed_row_); });
+    }
+
+    // The platform delivers a double click as a press (above), a release, then
+    // this event in place of the second press.
+    void mouseDoubleClickEvent(QMouseEvent* event) override
+    {
+        event->accept();
+        if (event->button() != Qt::LeftButton) return;
+        const int row = row_at(event);
+        if (row < 0) return;
+        if (row == pressed_row_) {
+            // The press has run the click that a double click begins with.
+            run_([this] {
+                if (list_.on_double_click) list_.on_double_click();
+            });
+        } else {
+            run_([this, row] { list_.user_double_click(row); });
+        }
+        pressed_row_ = -1;
+    }
+
+    void mouseMoveEvent(QMouseEvent* event) override
+    {
+        QListWidget::mouseMoveEvent(event);
+        if (event->buttons() & Qt::LeftButton) click_if_moved();
+    }
+
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        show_highlight(this, list_.list_index());  // focus may have set a current row of its own
+        QListWidget::keyPressEvent(event);
+        click_if_moved();
+    }
+
+private:
+    int row_at(const QMouseEvent* event) const
+    {
+        const QListWidgetItem* item = itemAt(event->position().toPoint());
+        return item == nullptr ? -1 : row(item);
+    }
+
+    void click_if_moved()
+    {
+        const int now = currentRow();
+        if (now >= 0 && now != list_.list_index()) run_([this, now] { list_.user_click(now); });
+    }
+
+    ListBox& list_;
+    RunEvent run_;
+    int pressed_row_ = -1;
+};
+
+class ListView final : public ControlView {
+public:
+    ListView(ListBox& list, QWidget* parent, RunEvent run) : list_(list), widget_(new ListWidget(list, parent, std::move(run)))
+    {
+        widget_->setObjectName(qt_text(list.name()));
+    }
+    QWidget* widget() const override { return widget_; }
+    void mirror() override
+    {
+        mirror_common(list_, widget_);
+        set_color(widget_, QPalette::Base, list_.back_color);
+        set_color(widget_, QPalette::Text, list_.fore_color);
+        if (shown_items_ != list_.items()) {
+            widget_->clear();
+            for (const std::string& item : list_.items()) widget_->addItem(qt_text(item));
+            shown_items_ = list_.items();
+        }
+        show_highlight(widget_, list_.list_index());
+    }
+
+private:
+    ListBox& list_;
+    ListWidget* widget_;
+    std::vector<std::string> shown_items_;
+};
+
+}  // namespace
+
+std::unique_ptr<ControlView> make_view(Control& control, QWidget* parent, RunEvent run_event)
+{
+    switch (control.kind()) {
+    case ControlKind::TextBox: {
+        auto& box = static_cast<TextBox&>(control);
+        if (box.multi_line) return std::make_unique<TextAreaView>(box, parent, std::move(run_event));
+        return std::make_unique<LineView>(box, parent, std::move(run_event));
+    }
+    case ControlKind::Label: return std::make_unique<LabelView>(static_cast<Label&>(control), parent);
+    case ControlKind::Button:
+        return std::make_unique<ButtonView>(static_cast<Button&>(control), parent, std::move(run_event));
+    case ControlKind::ListBox:
+        return std::make_unique<ListView>(static_cast<ListBox&>(control), parent, std::move(run_event));
+    case ControlKind::FileDialog: return nullptr;
+    }
+    return nullptr;
+}
+
+}  // namespace tessmar

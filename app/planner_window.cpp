@@ -1,0 +1,66 @@
+// Building the planner's window from Form1 and the window description.
+#include "planner_window.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+
+#include "window/window_description.h"
+#include "wood_picture.h"
+
+namespace tessmar {
+
+PlannerWindow::PlannerWindow(SaveAsDialog& save_dialog, ProgramEnd& program_end, QWidget* parent)
+    : QWidget(parent), program_end_(program_end), form_(save_dialog, program_end)
+{
+    const WindowSpec& window = form1_window();
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromUtf8(window.caption.data(), static_cast<qsizetype>(window.caption.size())));
+    setFixedSize(pixels(window.client_width), pixels(window.client_height));
+    setFont(screen_font(window.font));
+    picture_ = QPixmap::fromImage(make_wood_picture(window.picture_width, window.picture_height));
+
+    const RunEvent run = [this](const std::function<void()>& event) { run_event(event); };
+    for (Control* control : form_.controls().in_order())
+        if (auto view = make_view(*control, this, run)) views_.push_back(std::move(view));
+
+    form_.Form_Load();
+    mirror();
+}
+
+PlannerWindow::~PlannerWindow()
+{
+    // The widgets go before the views whose handlers their signals reach.
+    for (const auto& view : views_) delete view->widget();
+}
+
+QWidget* PlannerWindow::widget_of(std::string_view name) const
+{
+    return findChild<QWidget*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())),
+                               Qt::FindDirectChildrenOnly);
+}
+
+void PlannerWindow::mirror()
+{
+    for (const auto& view : views_) view->mirror();
+}
+
+void PlannerWindow::run_event(const std::function<void()>& event)
+{
+    event();
+    mirror();
+}
+
+void PlannerWindow::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), screen_color(form1_window().back_color));
+    painter.drawPixmap(0, 0, picture_);  // unscaled; cut off at the right and bottom
+}
+
+void PlannerWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    program_end_.end_program();
+}
+
+}  // namespace tessmar

@@ -1,0 +1,46 @@
+// The planner's window on screen: Form1 drawn as Qt widgets over its wood
+// picture. It holds no rule: user input goes to the model's control events,
+// and after each event every widget shows its control's state again.
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "control_views.h"
+#include "platform/platform.h"
+#include "window/form1.h"
+
+namespace tessmar {
+
+class PlannerWindow : public QWidget {
+public:
+    // Builds the widgets from Form1's controls and raises its load event.
+    PlannerWindow(SaveAsDialog& save_dialog, ProgramEnd& program_end, QWidget* parent = nullptr);
+    ~PlannerWindow() override;
+
+    Form1& form() { return form_; }
+    // The widget that shows the named control; nullptr for none.
+    QWidget* widget_of(std::string_view name) const;
+    // Shows the whole model on the widgets.
+    void mirror();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    // The window's close control ends the program, as Quit does.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void run_event(const std::function<void()>& event);
+
+    ProgramEnd& program_end_;
+    Form1 form_;
+    QPixmap picture_;
+    std::vector<std::unique_ptr<ControlView>> views_;
+};
+
+}  // namespace tessmar

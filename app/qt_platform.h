@@ -1,0 +1,32 @@
+// The platform services for the rules on Qt: the Save As dialog, ending the
+// program, and the widget style the window is drawn in.
+#pragma once
+
+#include <QWidget>
+
+#include <string>
+
+#include "platform/platform.h"
+
+namespace tessmar {
+
+// Qt's Save As dialog over the window; the chosen path, empty when cancelled.
+class QtSaveAsDialog : public SaveAsDialog {
+public:
+    void set_parent(QWidget* parent) { parent_ = parent; }
+    std::string show_save_as() override;
+
+private:
+    QWidget* parent_ = nullptr;
+};
+
+// Leaves the application's event loop, which ends the program.
+class QtProgramEnd : public ProgramEnd {
+public:
+    void end_program() override;
+};
+
+// One style on every platform, so that the colours the window gives are drawn as given.
+void use_planner_style();
+
+}  // namespace tessmar

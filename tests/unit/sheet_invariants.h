@@ -1,0 +1,113 @@
+// What must hold on the character sheet after every completed action: attribute
+// Base values follow their counters, the pool and its box agree, skill colours
+// follow their counters, and hit points and fatigue follow their formula.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <string>
+#include <utility>
+
+#include "platform/color.h"
+#include "window/form1.h"
+
+namespace tessmar {
+
+// Base = 8 + the points bought on it, so always 8 to 20, for all eight attributes.
+inline ::testing::AssertionResult attribute_bases_follow_counters(const Form1& form)
+{
+    const std::array<std::pair<const TextBox*, std::int16_t>, 8> lines{{
+        {&form.Strength, form.cpST},
+        {&form.Dexterity, form.cpDX},
+        {&form.Constitution, form.cpCN},
+        {&form.Beauty, form.cpBE},
+        {&form.Intelligence, form.cpIN},
+        {&form.Willpower, form.cpWP},
+        {&form.Perception, form.cpPE},
+        {&form.Charisma, form.cpCH},
+    }};
+    for (const auto& [base, counter] : lines) {
+        const double value = base->value();
+        if (value != 8 + counter || value < 8 || value > 20)
+            return ::testing::AssertionFailure() << base->name() << " reads \"" << base->text << "\" with "
+                                                 << counter << " points bought";
+    }
+    return ::testing::AssertionSuccess();
+}
+
+// hitpoints = 2 ST + WP + 6 + 4 per hit point bought + 2 per level above 1, and
+// fatigue the same with CN, on the Adjusted values. The formula holds while the
+// sheet stays where start-up put it, and again after each race or background.
+inline ::testing::AssertionResult hitpoints_and_fatigue_follow_formula(const Form1& form)
+{
+    const double st = form.Adjstrength.value();
+    const double cn = form.Adjconstitution.value();
+    const double wp = form.Adjwillpower.value();
+    const double levels = form.Clevel.value() - 1;
+    const double hit_points = 2 * st + wp + 6 + 4 * form.cphitpoints + 2 * levels;
+    const double fatigue = 2 * cn + wp + 6 + 4 * form.cpfatigue + 2 * levels;
+    if (form.hitpoints.value() != hit_points)
+        return ::testing::AssertionFailure() << "hitpoints reads \"" << form.hitpoints.text << "\", formula gives "
+                                             << hit_points;
+    if (form.fatigue.value() != fatigue)
+        return ::testing::AssertionFailure() << "fatigue reads \"" << form.fatigue.text << "\", formula gives "
+                                             << fatigue;
+    return ::testing::AssertionSuccess();
+}
+
+// cpsleft and CPs_remaining always change together.
+inline ::testing::AssertionResult pool_matches_display(const Form1& form)
+{
+    if (form.CPs_remaining.value() != form.cpsleft || form.cpsleft < 0)
+        return ::testing::AssertionFailure() << "cpsleft is " << form.cpsleft << ", CPs_remaining reads \""
+                                             << form.CPs_remaining.text << '"';
+    return ::testing::AssertionSuccess();
+}
+
+// Each skill counter is a whole number 0 to 5, and its box is green exactly while
+// the counter is 1 or more, neutralcolor otherwise.
+inline ::testing::AssertionResult skill_colours_follow_counters(const Form1& form)
+{
+    const std::array<std::pair<const TextBox*, float>, 16> skills{{
+        {&form.bow, form.bowCPspent},
+        {&form.dodge, form.dodgeCPspent},
+        {&form.melee, form.meleeCPspent},
+        {&form.throwing, form.throwingCPspent},
+        {&form.backstab, form.backstabCPspent},
+        {&form.pickpocket, form.pickpocketCPspent},
+        {&form.prowling, form.prowlingCPspent},
+        {&form.spottrap, form.spottrapCPspent},
+        {&form.gambling, form.gamblingCPspent},
+        {&form.haggle, form.haggleCPspent},
+        {&form.heal, form.healCPspent},
+        {&form.persuasion, form.persuasionCPspent},
+        {&form.repair, form.repairCPspent},
+        {&form.firearms, form.firearmsCPspent},
+        {&form.picklocks, form.picklocksCPspent},
+        {&form.adtraps, form.adtrapsCPspent},
+    }};
+    for (const auto& [box, counter] : skills) {
+        if (counter < 0 || counter > 5 || counter != std::floor(counter))
+            return ::testing::AssertionFailure() << box->name() << " has " << counter << " ranks bought";
+        const Color expected = counter >= 1 ? greencolor : form.neutralcolor;
+        if (box->back_color != expected)
+            return ::testing::AssertionFailure() << box->name() << " is " << color_text(box->back_color) << " with "
+                                                 << counter << " ranks bought, expected " << color_text(expected);
+    }
+    return ::testing::AssertionSuccess();
+}
+
+// All of the above.
+inline ::testing::AssertionResult sheet_invariants_hold(const Form1& form)
+{
+    for (auto check : {attribute_bases_follow_counters, hitpoints_and_fatigue_follow_formula, pool_matches_display,
+                       skill_colours_follow_counters}) {
+        ::testing::AssertionResult result = check(form);
+        if (!result) return result;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+}  // namespace tessmar
