@@ -12,7 +12,7 @@ namespace tessmar {
 PlannerWindow::PlannerWindow(SaveAsDialog& save_dialog, ProgramEnd& program_end, QWidget* parent)
     : QWidget(parent), program_end_(program_end), form_(save_dialog, program_end)
 {
-    const WindowSpec& window = form1_window();
+    const WindowDescription& window = form1_window();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(window.caption.data(), static_cast<qsizetype>(window.caption.size())));
     setFixedSize(pixels(window.client_width), pixels(window.client_height));

@@ -56,7 +56,8 @@ std::string_view after_one_blank(std::string_view rest)
     return rest.empty() ? rest : rest.substr(1);
 }
 
-std::string unescape(std::string_view text)
+// Escapes of expected values: \r, \n, \\. Typed text takes only \n and \\.
+std::string unescape(std::string_view text, bool carriage_return_allowed = true)
 {
     std::string result;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -67,7 +68,7 @@ std::string unescape(std::string_view text)
         if (i + 1 == text.size()) throw ScriptError("a backslash ends the text");
         char escaped = text[++i];
         if (escaped == 'n') result += '\n';
-        else if (escaped == 'r') result += '\r';
+        else if (escaped == 'r' && carriage_return_allowed) result += '\r';
         else if (escaped == '\\') result += '\\';
         else throw ScriptError(std::string("unknown escape \\") + escaped);
     }
@@ -173,13 +174,12 @@ private:
         auto* box = dynamic_cast<TextBox*>(&control);
         if (box == nullptr || box->read_only) throw ScriptError(std::string(name) + " does not take typing");
         if (!box->visible) throw ScriptError("control " + std::string(name) + " is hidden");
-        box->type(unescape(after_one_blank(rest)));
+        box->type(unescape(after_one_blank(rest), false));
     }
 
     void save(std::string_view rest)
     {
-        std::size_t start = rest.find_first_not_of(' ');
-        std::string_view path = start == std::string_view::npos ? std::string_view{} : rest.substr(start);
+        std::string_view path = after_one_blank(rest);
         while (!path.empty() && path.back() == ' ') path.remove_suffix(1);
         if (!form_.SAVE.visible) throw ScriptError("control SAVE is hidden");
         save_dialog_.answer = std::string(path);

@@ -164,33 +164,33 @@ private slots:
     // in its font, with its tooltip, flags and visibility.
     void every_widget_follows_the_description()
     {
-        for (const ControlSpec& spec : form1_controls()) {
-            const std::string name(spec.name);
-            QWidget* w = window_->widget_of(spec.name);
-            if (spec.kind == ControlKind::FileDialog) {
+        for (const ControlDescription& described : form1_controls()) {
+            const std::string name(described.name);
+            QWidget* w = window_->widget_of(described.name);
+            if (described.kind == ControlKind::FileDialog) {
                 QVERIFY2(w == nullptr, name.c_str());
                 continue;
             }
             QVERIFY2(w != nullptr, name.c_str());
-            const QRect place(spec.place.left / 15, spec.place.top / 15, spec.place.width / 15, spec.place.height / 15);
+            const QRect place(described.place.left / 15, described.place.top / 15, described.place.width / 15, described.place.height / 15);
             QVERIFY2(w->geometry() == place, name.c_str());
             QVERIFY2(w->font().family() == QStringLiteral("Liberation Sans"), name.c_str());
             QVERIFY2(QFontInfo(w->font()).family() == QStringLiteral("Liberation Sans"), name.c_str());
-            QVERIFY2(w->font().pixelSize() == (spec.font.points > 9 ? 13 : 11), name.c_str());
-            QVERIFY2(w->font().bold() == spec.font.bold, name.c_str());
-            QVERIFY2(w->toolTip() == qt(spec.tooltip), name.c_str());
-            switch (spec.kind) {
+            QVERIFY2(w->font().pixelSize() == (described.font.points > 9 ? 13 : 11), name.c_str());
+            QVERIFY2(w->font().bold() == described.font.bold, name.c_str());
+            QVERIFY2(w->toolTip() == qt(described.tooltip), name.c_str());
+            switch (described.kind) {
             case ControlKind::TextBox:
-                if (spec.multi_line) {
+                if (described.multi_line) {
                     auto* edit = qobject_cast<QPlainTextEdit*>(w);
                     QVERIFY2(edit != nullptr, name.c_str());
-                    QVERIFY2(edit->isReadOnly() == spec.read_only, name.c_str());
+                    QVERIFY2(edit->isReadOnly() == described.read_only, name.c_str());
                     QVERIFY2(edit->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn, name.c_str());
                 } else {
                     auto* edit = qobject_cast<QLineEdit*>(w);
                     QVERIFY2(edit != nullptr, name.c_str());
-                    QVERIFY2(edit->isReadOnly() == spec.read_only, name.c_str());
-                    if (spec.max_length > 0) QVERIFY2(edit->maxLength() == spec.max_length, name.c_str());
+                    QVERIFY2(edit->isReadOnly() == described.read_only, name.c_str());
+                    if (described.max_length > 0) QVERIFY2(edit->maxLength() == described.max_length, name.c_str());
                 }
                 break;
             case ControlKind::Label: QVERIFY2(qobject_cast<QLabel*>(w) != nullptr, name.c_str()); break;
@@ -198,7 +198,7 @@ private slots:
             case ControlKind::ListBox: QVERIFY2(qobject_cast<QListWidget*>(w) != nullptr, name.c_str()); break;
             case ControlKind::FileDialog: break;
             }
-            const bool shown_at_start = spec.visible && spec.name != "Tech_list" && spec.name != "Schematic_list";
+            const bool shown_at_start = described.visible && described.name != "Tech_list" && described.name != "Schematic_list";
             QVERIFY2(w->isVisible() == shown_at_start, name.c_str());
         }
     }
@@ -206,23 +206,23 @@ private slots:
     void captions_are_shown_as_stored_and_not_clipped()
     {
         QStringList clipped;
-        for (const ControlSpec& spec : form1_controls()) {
-            if (spec.kind != ControlKind::Label && spec.kind != ControlKind::Button) continue;
-            const std::string name(spec.name);
-            QWidget* w = window_->widget_of(spec.name);
+        for (const ControlDescription& described : form1_controls()) {
+            if (described.kind != ControlKind::Label && described.kind != ControlKind::Button) continue;
+            const std::string name(described.name);
+            QWidget* w = window_->widget_of(described.name);
             QVERIFY2(w != nullptr, name.c_str());
             const QFontMetrics metrics(w->font());
             QSize needed;
             if (auto* label = qobject_cast<QLabel*>(w)) {
-                QVERIFY2(label->text() == qt(spec.text), name.c_str());
+                QVERIFY2(label->text() == qt(described.text), name.c_str());
                 needed = metrics.boundingRect(QRect(0, 0, w->width(), 10000), Qt::TextWordWrap, label->text()).size();
             } else if (auto* button = qobject_cast<QPushButton*>(w)) {
-                QVERIFY2(button->text() == qt(spec.text), name.c_str());
+                QVERIFY2(button->text() == qt(described.text), name.c_str());
                 needed = QSize(metrics.horizontalAdvance(button->text()) + 2, metrics.ascent() + 2);  // inside the edge
             }
             if (needed.width() > w->width() || needed.height() > w->height())
                 clipped << QStringLiteral("%1 needs %2x%3 in %4x%5")
-                               .arg(qt(spec.name)).arg(needed.width()).arg(needed.height()).arg(w->width()).arg(w->height());
+                               .arg(qt(described.name)).arg(needed.width()).arg(needed.height()).arg(w->width()).arg(w->height());
         }
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
         QCOMPARE(widget<QLabel>("Label41")->text(), QStringLiteral("\"Purchased\" Spells and Schematics"));

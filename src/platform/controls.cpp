@@ -45,7 +45,7 @@ void TextBox::type(std::string_view typed)
             std::size_t len = (typed[i] == '\r' && i + 1 < typed.size() && typed[i + 1] == '\n') ? 2 : 1;
             i += len;
             if (!multi_line) continue;
-            if (!fits(2)) break;
+            if (!fits(2)) continue;  // not taken, but what follows may still fit
             kept += "\r\n";
             counted += 2;
             continue;

@@ -13,7 +13,8 @@ void Form1::SAVE_Click()
     if (path.empty()) return;  // cancelled: nothing is written or shown
     const std::string bias_word = aptitude_bias_word(aptitude);
     // The sheet replaces the file only once it is completely written; a failed
-    // save leaves any earlier file as it was and the window untouched.
+    // save leaves any earlier file as it was, and the window as it was but for
+    // the message that tells the user.
     if (!replace_file(path, compose_character_sheet(*this, bias_word)))
         message_window.text = "could not save the character sheet";
 }

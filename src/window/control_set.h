@@ -16,7 +16,7 @@ namespace tessmar {
 
 class ControlSet {
 public:
-    explicit ControlSet(std::span<const ControlSpec> description);
+    explicit ControlSet(std::span<const ControlDescription> description);
 
     // Controls in description order.
     const std::vector<Control*>& in_order() const { return order_; }

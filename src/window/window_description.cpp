@@ -36,7 +36,7 @@ constexpr std::string_view tip_damagebonus = "adds( or subtracts) to your damage
 constexpr std::string_view tip_acadj = "AC determines how hard you are to hit";
 constexpr std::string_view tip_speed = "determines how many actions can be performed in a turn";
 
-constexpr WindowSpec form1_description{
+constexpr WindowDescription form1_description{
     .caption = "Tessmar Character Planner          v 1.7",
     .client_width = 11850,
     .client_height = 8595,
@@ -47,7 +47,7 @@ constexpr WindowSpec form1_description{
     .picture_height = 600,
 };
 
-constexpr ControlSpec controls[] = {
+constexpr ControlDescription controls[] = {
     // Selection lists, description and message boxes
     {.name = "Label1", .kind = ControlKind::Label, .place = {360, 120, 1095, 255}, .text = "Race Selection",
      .fore_color = 0x80000018, .font = regular_8},
@@ -417,12 +417,12 @@ static_assert(std::size(controls) == 166, "Form1 has 166 controls");
 
 }  // namespace
 
-const WindowSpec& form1_window()
+const WindowDescription& form1_window()
 {
     return form1_description;
 }
 
-std::span<const ControlSpec> form1_controls()
+std::span<const ControlDescription> form1_controls()
 {
     return controls;
 }

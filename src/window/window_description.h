@@ -14,7 +14,7 @@ inline constexpr Color default_color = 0xFFFFFFFFu;
 
 inline constexpr Font window_font{8.25f, true};  // the window's own font
 
-struct ControlSpec {
+struct ControlDescription {
     std::string_view name{};
     ControlKind kind = ControlKind::Label;
     Place place;
@@ -30,7 +30,7 @@ struct ControlSpec {
     bool sorted = false;      // list boxes
 };
 
-struct WindowSpec {
+struct WindowDescription {
     std::string_view caption;
     int client_width;   // twips
     int client_height;  // twips
@@ -41,9 +41,9 @@ struct WindowSpec {
     int picture_height;  // pixels
 };
 
-const WindowSpec& form1_window();
+const WindowDescription& form1_window();
 
 // Every control of Form1, in description order.
-std::span<const ControlSpec> form1_controls();
+std::span<const ControlDescription> form1_controls();
 
 }  // namespace tessmar

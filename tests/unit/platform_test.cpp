@@ -86,7 +86,7 @@ TEST(TextBox, TypingKeepsWithinMaximumLength)
         {true, 0, "one\ntwo", "one\r\ntwo"},
         {true, 0, "one\r\ntwo", "one\r\ntwo"},
         {true, 4, "ab\ncd", "ab\r\n"},
-        {true, 3, "ab\ncd", "ab"},  // a line break that does not fit whole is not taken
+        {true, 3, "ab\ncd", "abc"},  // a line break that does not fit whole is not taken
         {false, 3, "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9", "\xC3\xA9\xC3\xA9\xC3\xA9"},  // code points, not bytes
     }};
     for (const Case& c : cases) {

@@ -13,19 +13,19 @@
 namespace tessmar {
 namespace {
 
-const ControlSpec* find_control(std::string_view name)
+const ControlDescription* find_control(std::string_view name)
 {
     const auto controls = form1_controls();
     const auto it =
-        std::find_if(controls.begin(), controls.end(), [&](const ControlSpec& c) { return c.name == name; });
+        std::find_if(controls.begin(), controls.end(), [&](const ControlDescription& c) { return c.name == name; });
     return it == controls.end() ? nullptr : &*it;
 }
 
 // The description of a control that must exist; a missing name fails the test.
-const ControlSpec& control(std::string_view name)
+const ControlDescription& control(std::string_view name)
 {
-    static const ControlSpec missing{.name = "<missing>", .place = {}};
-    const ControlSpec* found = find_control(name);
+    static const ControlDescription missing{.name = "<missing>", .place = {}};
+    const ControlDescription* found = find_control(name);
     if (found == nullptr) {
         ADD_FAILURE() << "no control named " << name;
         return missing;
@@ -51,7 +51,7 @@ TEST(WindowDescription, CountsControlsPerKind)
     const auto controls = form1_controls();
     for (const Case& c : cases) {
         const long n =
-            std::count_if(controls.begin(), controls.end(), [&](const ControlSpec& s) { return s.kind == c.kind; });
+            std::count_if(controls.begin(), controls.end(), [&](const ControlDescription& s) { return s.kind == c.kind; });
         EXPECT_EQ(n, c.expected) << "kind " << static_cast<int>(c.kind);
     }
     EXPECT_EQ(controls.size(), 166u);
@@ -60,12 +60,12 @@ TEST(WindowDescription, CountsControlsPerKind)
 TEST(WindowDescription, NamesAreUnique)
 {
     std::set<std::string_view> seen;
-    for (const ControlSpec& c : form1_controls()) EXPECT_TRUE(seen.insert(c.name).second) << c.name;
+    for (const ControlDescription& c : form1_controls()) EXPECT_TRUE(seen.insert(c.name).second) << c.name;
 }
 
 TEST(WindowDescription, WindowCaptionAndClientArea)
 {
-    const WindowSpec& w = form1_window();
+    const WindowDescription& w = form1_window();
     EXPECT_EQ(w.caption.size(), 40u);
     EXPECT_EQ(w.caption, "Tessmar Character Planner" + std::string(10, ' ') + "v 1.7");
     EXPECT_EQ(w.client_width, 11850);
@@ -77,8 +77,8 @@ TEST(WindowDescription, WindowCaptionAndClientArea)
 
 TEST(WindowDescription, EveryPlacedControlLiesInsideTheClientArea)
 {
-    const WindowSpec& w = form1_window();
-    for (const ControlSpec& c : form1_controls()) {
+    const WindowDescription& w = form1_window();
+    for (const ControlDescription& c : form1_controls()) {
         if (c.kind == ControlKind::FileDialog) continue;
         EXPECT_GT(c.place.width, 0) << c.name;
         EXPECT_GT(c.place.height, 0) << c.name;
@@ -91,7 +91,7 @@ TEST(WindowDescription, EveryPlacedControlLiesInsideTheClientArea)
 
 TEST(WindowDescription, OnlyDummyAndTheDialogAreHidden)
 {
-    for (const ControlSpec& c : form1_controls()) {
+    for (const ControlDescription& c : form1_controls()) {
         const bool hidden = c.name == "dummy" || c.name == "savefile";
         EXPECT_EQ(c.visible, !hidden) << c.name;
     }
@@ -103,7 +103,7 @@ TEST(WindowDescription, OnlyDummyAndTheDialogAreHidden)
 
 TEST(WindowDescription, OnlyThreeTextBoxesTakeTyping)
 {
-    for (const ControlSpec& c : form1_controls()) {
+    for (const ControlDescription& c : form1_controls()) {
         if (c.kind != ControlKind::TextBox) continue;
         const bool editable = c.name == "PCname" || c.name == "alternativebackground" || c.name == "dummy";
         EXPECT_EQ(c.read_only, !editable) << c.name;
@@ -118,7 +118,7 @@ TEST(WindowDescription, OnlyThreeTextBoxesTakeTyping)
 
 TEST(WindowDescription, OnlyRaceSelectionIsSorted)
 {
-    for (const ControlSpec& c : form1_controls()) EXPECT_EQ(c.sorted, c.name == "Race_Selection") << c.name;
+    for (const ControlDescription& c : form1_controls()) EXPECT_EQ(c.sorted, c.name == "Race_Selection") << c.name;
     EXPECT_EQ(control("Race_Selection").kind, ControlKind::ListBox);
 }
 
@@ -126,7 +126,7 @@ TEST(WindowDescription, PlusAndMinusButtonsAreGreenAndRed)
 {
     int plus = 0;
     int minus = 0;
-    for (const ControlSpec& c : form1_controls()) {
+    for (const ControlDescription& c : form1_controls()) {
         if (c.kind != ControlKind::Button || (c.text != "+" && c.text != "-")) continue;
         (c.text == "+" ? plus : minus) += 1;
         EXPECT_EQ(c.back_color, c.text == "+" ? 0x0000FF00u : 0x000000FFu) << c.name;
@@ -165,10 +165,10 @@ TEST(WindowDescription, SkillRowsLineUpAndLabelsEndAtTheGroupEdge)
         {"Label32", "ADTraps_minus", "adtraps", "ADTraps_plus", 10575},
     };
     for (const Row& r : rows) {
-        const ControlSpec& label = control(r.label);
-        const ControlSpec& minus = control(r.minus);
-        const ControlSpec& box = control(r.box);
-        const ControlSpec& plus = control(r.plus);
+        const ControlDescription& label = control(r.label);
+        const ControlDescription& minus = control(r.minus);
+        const ControlDescription& box = control(r.box);
+        const ControlDescription& plus = control(r.plus);
         EXPECT_EQ(right_edge(label.place), r.edge) << r.label;
         EXPECT_EQ(label.place.height, 255) << r.label;
         EXPECT_EQ(label.font, window_font) << r.label;
@@ -210,11 +210,11 @@ TEST(WindowDescription, AttributeRowsShareOneTooltipAndStandAroundTheRowTop)
     };
     std::set<std::string_view> tooltips;
     for (const Row& r : rows) {
-        const ControlSpec& label = control(r.label);
+        const ControlDescription& label = control(r.label);
         const int top = label.place.top;
         EXPECT_EQ(label.fore_color, 0x00FFFF00u) << r.label;
         for (std::string_view name : {r.base, r.adjusted}) {
-            const ControlSpec& box = control(name);
+            const ControlDescription& box = control(name);
             EXPECT_EQ(box.place.top, top) << name;
             EXPECT_EQ(box.place.width, 375) << name;
             EXPECT_EQ(box.place.height, 285) << name;
@@ -293,7 +293,7 @@ TEST(WindowDescription, TextsAreKeptAsStored)
         {"PCname", false, ""},
     };
     for (const Case& c : cases) {
-        const ControlSpec& s = control(c.control);
+        const ControlDescription& s = control(c.control);
         EXPECT_EQ(c.tooltip ? s.tooltip : s.text, c.expected) << c.control << (c.tooltip ? " tooltip" : " text");
     }
 }
