@@ -9,10 +9,10 @@
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    const tessmar::WindowSpec& spec = tessmar::form1_window();
+    const tessmar::WindowDescription& planner = tessmar::form1_window();
     constexpr int twips_per_pixel = 15;
     QWidget window;
-    window.setFixedSize(spec.client_width / twips_per_pixel, spec.client_height / twips_per_pixel);  // 790 x 573
+    window.setFixedSize(planner.client_width / twips_per_pixel, planner.client_height / twips_per_pixel);  // 790 x 573
     tessmar::QuitAfterFirstFrame quit_after_first_frame(window);
     window.show();
     return QApplication::exec();
