@@ -17,7 +17,7 @@ PlannerWindow::PlannerWindow(SaveAsDialog& save_dialog, ProgramEnd& program_end,
     setWindowTitle(QString::fromUtf8(window.caption.data(), static_cast<qsizetype>(window.caption.size())));
     setFixedSize(pixels(window.client_width), pixels(window.client_height));
     setFont(screen_font(window.font));
-    picture_ = QPixmap::fromImage(make_wood_picture(window.picture_width, window.picture_height));
+    picture_ = built_wood_picture();
 
     const RunEvent run = [this](const std::function<void()>& event) { run_event(event); };
     for (Control* control : form_.controls().in_order())
@@ -54,7 +54,7 @@ void PlannerWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), screen_color(form1_window().back_color));
-    painter.drawPixmap(0, 0, picture_);  // unscaled; cut off at the right and bottom
+    painter.drawImage(0, 0, picture_);  // unscaled; cut off at the right and bottom
 }
 
 void PlannerWindow::closeEvent(QCloseEvent* event)

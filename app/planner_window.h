@@ -3,7 +3,7 @@
 // and after each event every widget shows its control's state again.
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 
 #include <functional>
@@ -39,7 +39,7 @@ private:
 
     ProgramEnd& program_end_;
     Form1 form_;
-    QPixmap picture_;
+    QImage picture_;  // over the pixels built into the program
     std::vector<std::unique_ptr<ControlView>> views_;
 };
 

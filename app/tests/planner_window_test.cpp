@@ -463,6 +463,17 @@ private slots:
         QVERIFY(lightest - darkest > 40);  // a grain, not a flat colour
     }
 
+    // The window shows the picture made when the program was built: the same
+    // pixels as making it now, at the size of the window description.
+    void the_built_picture_is_the_wood()
+    {
+        const WindowDescription& window = form1_window();
+        const QImage built = built_wood_picture();
+        QCOMPARE(built.size(), QSize(window.picture_width, window.picture_height));
+        QVERIFY(built.convertToFormat(QImage::Format_RGB888) ==
+                make_wood_picture(window.picture_width, window.picture_height));
+    }
+
     // The grab is also written out as planner-window.png for a look at the window.
     void the_window_shows_the_wood_and_the_button_colours()
     {
