@@ -13,6 +13,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStaticText>
+#include <QStyle>
+#include <QStyleOption>
 
 #include <cmath>
 #include <string>
@@ -199,6 +202,7 @@ private:
 // A label's caption with a thin edge of the opposite lightness around its
 // letters (dark round light captions, light round dark ones such as red), so
 // that it reads on any part of the grain. It has no background of its own.
+// The caption is laid out once for its five strokes and kept until it changes.
 class CaptionLabel final : public QLabel {
 public:
     using QLabel::QLabel;
@@ -207,16 +211,27 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
+        const QRect room = contentsRect();
+        if (laid_out_.text() != text() || laid_out_.textWidth() != room.width() || laid_out_font_ != font()) {
+            laid_out_.setTextFormat(Qt::PlainText);
+            laid_out_.setTextWidth(room.width());  // wraps at word breaks
+            laid_out_.setText(text());
+            laid_out_.prepare(QTransform(), font());
+            laid_out_font_ = font();
+        }
         const QColor fore = palette().color(QPalette::WindowText);
         const bool dark_caption = 0.299 * fore.red() + 0.587 * fore.green() + 0.114 * fore.blue() < 110;
         const QColor edge = dark_caption ? QColor(255, 228, 196, 150) : QColor(0, 0, 0, 150);
-        const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
         painter.setPen(edge);
         for (const QPoint step : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)})
-            painter.drawText(contentsRect().translated(step), flags, text());
+            painter.drawStaticText(room.topLeft() + step, laid_out_);
         painter.setPen(fore);
-        painter.drawText(contentsRect(), flags, text());
+        painter.drawStaticText(room.topLeft(), laid_out_);
     }
+
+private:
+    QStaticText laid_out_;
+    QFont laid_out_font_;
 };
 
 class LabelView final : public ControlView {
@@ -232,7 +247,16 @@ public:
     void mirror() override
     {
         const QString caption = qt_text(label_.caption);
-        mirror_common(label_, widget_, fitted_font(screen_font(label_.font), caption, pixel_rect(label_.place).size()));
+        // Fitting measures the wrapped caption: only when the caption, place or font changed.
+        const QRect place = pixel_rect(label_.place);
+        if (!fitted_ || caption != fitted_caption_ || place != fitted_place_ || label_.font != fitted_for_) {
+            fitted_font_ = fitted_font(screen_font(label_.font), caption, place.size());
+            fitted_caption_ = caption;
+            fitted_place_ = place;
+            fitted_for_ = label_.font;
+            fitted_ = true;
+        }
+        mirror_common(label_, widget_, fitted_font_);
         set_color(widget_, QPalette::WindowText, label_.fore_color);
         if (widget_->text() != caption) widget_->setText(caption);
     }
@@ -240,13 +264,51 @@ public:
 private:
     Label& label_;
     QLabel* widget_;
+    bool fitted_ = false;
+    QString fitted_caption_;
+    QRect fitted_place_;
+    Font fitted_for_;
+    QFont fitted_font_;
 };
 
-// A push button that shows its back colour, with a raised edge that sinks while pressed.
+// A push button drawn in its back colour (the palette's Button role) with a
+// one-pixel raised edge that sinks while it is pressed, and its caption centred.
+// Painted here rather than through a style sheet, which costs every button a
+// parse and a style of its own when the window is built.
+class FaceButton final : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        const QRect r = rect();
+        const QColor face = palette().color(QPalette::Button);
+        const QColor light = face.lighter(160);
+        const QColor dark = face.darker(190);
+        painter.fillRect(r, face);
+        painter.setPen(isDown() ? dark : light);
+        painter.drawLine(r.topLeft(), r.topRight());
+        painter.drawLine(r.topLeft(), r.bottomLeft());
+        painter.setPen(isDown() ? light : dark);
+        painter.drawLine(r.bottomLeft(), r.bottomRight());
+        painter.drawLine(r.topRight(), r.bottomRight());
+        painter.setPen(palette().color(QPalette::ButtonText));
+        painter.drawText(r, Qt::AlignCenter | Qt::TextShowMnemonic, text());
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = r.adjusted(2, 2, -2, -2);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        }
+    }
+};
+
 class ButtonView final : public ControlView {
 public:
     ButtonView(Button& button, QWidget* parent, RunEvent run)
-        : button_(button), widget_(make_widget<QPushButton>(button, parent))
+        : button_(button), widget_(make_widget<FaceButton>(button, parent))
     {
         widget_->setAutoDefault(false);
         QObject::connect(widget_, &QPushButton::clicked, widget_, [this, run] { run([&] { button_.click(); }); });
@@ -258,24 +320,13 @@ public:
         QString caption = qt_text(button_.caption);
         caption.replace(QLatin1Char('&'), QLatin1String("&&"));  // no keyboard mnemonics
         if (widget_->text() != caption) widget_->setText(caption);
-        if (styled_ && shown_color_ == button_.back_color) return;
-        const QColor face = screen_color(button_.back_color);
-        const QString light = face.lighter(160).name();
-        const QString dark = face.darker(190).name();
-        widget_->setStyleSheet(
-            QStringLiteral("QPushButton { background-color: %1; color: %2; padding: 0px; border: 1px solid;"
-                           " border-color: %3 %4 %4 %3; }"
-                           " QPushButton:pressed { border-color: %4 %3 %3 %4; }")
-                .arg(face.name(), screen_color(system_color::button_text).name(), light, dark));
-        styled_ = true;
-        shown_color_ = button_.back_color;
+        set_color(widget_, QPalette::Button, button_.back_color);
+        set_color(widget_, QPalette::ButtonText, system_color::button_text);
     }
 
 private:
     Button& button_;
     QPushButton* widget_;
-    bool styled_ = false;
-    Color shown_color_ = 0;
 };
 
 // Highlights entry index, or none when index is outside the list.
