@@ -9,6 +9,7 @@
 #include "form_fixture.h"
 #include "random_events.h"
 #include "sheet_file_shape.h"
+#include "start_sheet.h"
 
 namespace tessmar {
 namespace {
@@ -38,51 +39,8 @@ TEST(Utf8, AcceptsWellFormedTextOnly)
     for (const auto& c : cases) EXPECT_EQ(valid_utf8(c.bytes), c.valid) << testing::PrintToString(c.bytes);
 }
 
-// The sheet of the start window with both typed fields empty, line by line.
-std::string start_sheet()
-{
-    const auto blanks = [](int n) { return std::string(static_cast<std::size_t>(n), ' '); };
-    const std::string lines[] = {
-        "Name:  ",
-        "Race:  Human/male" + blanks(11) + "Background:  none",
-        "",
-        "Level:  1" + blanks(19) + "Aptitude: 0  (neutral)",
-        "",
-        "Alternative Background: ",
-        "",
-        blanks(18) + "Primary Statistics",
-        "",
-        "Strength:      8" + blanks(26) + "Intelligence:  8",
-        "Constitution:  8" + blanks(26) + "Willpower:     8",
-        "Dexterity:     8" + blanks(26) + "Perception:    8",
-        "Beauty:        8" + blanks(26) + "Charisma:      8",
-        "",
-        "Hitpoints: 30      Fatigue: 30",
-        "",
-        "Carry Weight: 000" + blanks(25) + "Damage Bonus: 00",
-        "",
-        "Armor Class adj.: 00" + blanks(22) + "Speed: 00",
-        "",
-        "",
-        blanks(27) + "Skills",
-        "",
-        "Bow:         0" + blanks(28) + "Dodge:             0",
-        "Melee:       0" + blanks(28) + "Throwing:          0",
-        "Backstab:    0" + blanks(28) + "Pick Pocket:       0",
-        "Prowling:    0" + blanks(28) + "Spot Trap:         0",
-        "Gambling:    0" + blanks(28) + "Haggle:            0",
-        "Heal:        0" + blanks(28) + "Persuasion:        0",
-        "Repair:      0" + blanks(28) + "Firearms:          0",
-        "Pick Locks:  0" + blanks(28) + "Arm/Disarm Traps:  0",
-        "",
-        "",
-        "   Spells/Schematics",
-        "",
-    };
-    std::string sheet;
-    for (const std::string& line : lines) sheet += line + "\r\n";
-    return sheet;
-}
+// The sheet of the start window with both typed fields empty.
+std::string start_sheet() { return crlf_lines(start_state_lines()); }
 
 void replace_once(std::string& text, const std::string& from, const std::string& to)
 {

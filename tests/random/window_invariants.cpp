@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "platform/box_value.h"
+#include "sheet/skill_lines.h"
 #include "purchase_invariants.h"
 #include "sheet_invariants.h"
 
@@ -129,28 +130,11 @@ SheetBonuses SheetBonuses::of(const Form1& form)
         {&form.Adjperception, &form.Perception},
         {&form.Adjcharisma, &form.Charisma},
     }};
-    const std::array<std::pair<const TextBox*, float>, 16> skills{{
-        {&form.bow, form.bowCPspent},
-        {&form.dodge, form.dodgeCPspent},
-        {&form.melee, form.meleeCPspent},
-        {&form.throwing, form.throwingCPspent},
-        {&form.backstab, form.backstabCPspent},
-        {&form.pickpocket, form.pickpocketCPspent},
-        {&form.prowling, form.prowlingCPspent},
-        {&form.spottrap, form.spottrapCPspent},
-        {&form.gambling, form.gamblingCPspent},
-        {&form.haggle, form.haggleCPspent},
-        {&form.heal, form.healCPspent},
-        {&form.persuasion, form.persuasionCPspent},
-        {&form.repair, form.repairCPspent},
-        {&form.firearms, form.firearmsCPspent},
-        {&form.picklocks, form.picklocksCPspent},
-        {&form.adtraps, form.adtrapsCPspent},
-    }};
     SheetBonuses bonuses;
     for (std::size_t i = 0; i < attributes.size(); ++i)
         bonuses.attributes[i] = attributes[i].first->value() - attributes[i].second->value();
-    for (std::size_t i = 0; i < skills.size(); ++i) bonuses.skills[i] = skills[i].first->value() - skills[i].second;
+    const auto skills = skill_lines(form);
+    for (std::size_t i = 0; i < skills.size(); ++i) bonuses.skills[i] = skills[i].box.value() - skills[i].counter;
     return bonuses;
 }
 
