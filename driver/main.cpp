@@ -1,8 +1,10 @@
 // sheet-driver: runs scenario scripts against the planner's window logic,
 // without a display. Each file starts from a fresh window; no file, or "-",
 // reads standard input.
+#include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <system_error>
 
 #include "scenario.h"
 
@@ -24,6 +26,12 @@ int main(int argc, char** argv)
         if (name == "-") {
             if (!run(std::cin, name)) break;
             continue;
+        }
+        // A folder opens like a file here but reads as empty: refuse it.
+        std::error_code ignored;
+        if (std::filesystem::is_directory(name, ignored)) {
+            std::cerr << name << ":0: is a folder, not a script\n";
+            return scenario_error;
         }
         std::ifstream script(name, std::ios::binary);
         if (!script) {

@@ -112,6 +112,10 @@ public:
                 break;
             }
         }
+        if (script.bad()) {
+            err_ << file_ << ':' << line_number_ + 1 << ": cannot read the script\n";
+            return scenario_error;
+        }
         return failed_ ? scenario_failed : scenario_passed;
     }
 
@@ -154,6 +158,7 @@ private:
         std::string_view index_word = next_word(rest);
         if (!next_word(rest).empty()) throw ScriptError("too many words");
         if (auto* list = dynamic_cast<ListBox*>(&control)) {
+            if (index_word.empty()) throw ScriptError(std::string(name) + " needs the index of an entry");
             int index = parse_index(index_word);
             if (index < 0 || index >= list->count())
                 throw ScriptError("index " + std::to_string(index) + " is outside " + std::string(name));

@@ -2,7 +2,7 @@
 # Installs the Debian packages that building and testing the planner need,
 # only those that are missing: one apt-get update, then apt-get install -y.
 set -euo pipefail
-packages=(cmake g++ make libgtest-dev qt6-base-dev fonts-liberation2 xvfb xauth "$@")
+packages=(cmake g++ make libgtest-dev librapidcheck-dev qt6-base-dev fonts-liberation2 xvfb xauth "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

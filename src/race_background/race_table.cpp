@@ -81,17 +81,13 @@ void Form1::RaceSelection()
                                   &spellcount})
         *counter = 0;
     aptitudetotal = 0;
-    for (float* ranks : {&bowCPspent, &dodgeCPspent, &meleeCPspent, &throwingCPspent, &backstabCPspent,
-                         &pickpocketCPspent, &prowlingCPspent, &spottrapCPspent, &gamblingCPspent, &haggleCPspent,
-                         &healCPspent, &persuasionCPspent, &repairCPspent, &firearmsCPspent, &picklocksCPspent,
-                         &adtrapsCPspent})
-        *ranks = 0;
+    for (const auto& skill : skill_lines(*this)) skill.counter = 0;
 
     // 4-7: Base attributes back to 8, neutral colours, no background.
     for (TextBox* base : {&Strength, &Constitution, &Dexterity, &Beauty, &Intelligence, &Willpower, &Perception,
                           &Charisma})
         base->text = "8";
-    for (const auto& [box, value] : skill_boxes(*this, {})) box->back_color = neutralcolor;
+    for (const auto& skill : skill_lines(*this)) skill.box.back_color = neutralcolor;
     for (TextBox* adjusted : adjusted_boxes(*this)) adjusted->back_color = neutralcolor;
     Current_background.caption = "None";
     fatigue.back_color = neutralcolor;

@@ -5,6 +5,7 @@
 #include <array>
 #include <utility>
 
+#include "sheet/skill_lines.h"
 #include "window/form1.h"
 
 namespace tessmar {
@@ -24,22 +25,14 @@ constexpr SkillValues all_tech(double v) { return {.repair = v, .firearms = v, .
 // Each skill box paired with its value from `values`.
 inline std::array<std::pair<TextBox*, double>, 16> skill_boxes(Form1& form, const SkillValues& values)
 {
-    return {{{&form.bow, values.bow},
-             {&form.dodge, values.dodge},
-             {&form.melee, values.melee},
-             {&form.throwing, values.throwing},
-             {&form.backstab, values.backstab},
-             {&form.pickpocket, values.pickpocket},
-             {&form.prowling, values.prowling},
-             {&form.spottrap, values.spottrap},
-             {&form.gambling, values.gambling},
-             {&form.haggle, values.haggle},
-             {&form.heal, values.heal},
-             {&form.persuasion, values.persuasion},
-             {&form.repair, values.repair},
-             {&form.firearms, values.firearms},
-             {&form.picklocks, values.picklocks},
-             {&form.adtraps, values.adtraps}}};
+    const std::array<double, 16> in_order{values.bow,      values.dodge,      values.melee,    values.throwing,
+                                          values.backstab, values.pickpocket, values.prowling, values.spottrap,
+                                          values.gambling, values.haggle,     values.heal,     values.persuasion,
+                                          values.repair,   values.firearms,   values.picklocks, values.adtraps};
+    std::array<std::pair<TextBox*, double>, 16> paired;
+    const auto lines = skill_lines(form);
+    for (std::size_t i = 0; i < paired.size(); ++i) paired[i] = {&lines[i].box, in_order[i]};
+    return paired;
 }
 
 // The Adjusted attribute boxes in the order in which they are coloured.

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/box_value.h"
+#include "sheet/skill_lines.h"
 #include "window/form1.h"
 
 namespace tessmar {
@@ -101,19 +102,13 @@ void Form1::reset_skills()
         {&prowling, &prowlingCPspent},
         {&spottrap, &spottrapCPspent},
     }};
-    // The counters in the skills' group order, in which the CPs are refunded.
-    const std::array<float*, 16> group_order{
-        &bowCPspent,      &dodgeCPspent,      &meleeCPspent,    &throwingCPspent,
-        &backstabCPspent, &pickpocketCPspent, &prowlingCPspent, &spottrapCPspent,
-        &gamblingCPspent, &haggleCPspent,     &healCPspent,     &persuasionCPspent,
-        &repairCPspent,   &firearmsCPspent,   &picklocksCPspent, &adtrapsCPspent,
-    };
-
     for (auto [box, spent] : skills) box->set_value(box->value() - *spent);
     for (const auto& skill : skills) skill.first->back_color = neutralcolor;
-    for (float* spent : group_order) cpsleft = static_cast<std::int16_t>(std::nearbyint(cpsleft + *spent));
-    for (float* spent : group_order) CPs_remaining.set_value(CPs_remaining.value() + *spent);
-    for (float* spent : group_order) *spent = 0;
+    // The refund goes in the skills' group order.
+    for (const auto& line : skill_lines(*this))
+        cpsleft = static_cast<std::int16_t>(std::nearbyint(cpsleft + line.counter));
+    for (const auto& line : skill_lines(*this)) CPs_remaining.set_value(CPs_remaining.value() + line.counter);
+    for (const auto& line : skill_lines(*this)) line.counter = 0;
 
     displayaptitude();
 }

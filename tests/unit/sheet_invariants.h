@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "platform/color.h"
+#include "sheet/skill_lines.h"
 #include "window/form1.h"
 
 namespace tessmar {
@@ -70,30 +71,12 @@ inline ::testing::AssertionResult pool_matches_display(const Form1& form)
 // the counter is 1 or more, neutralcolor otherwise.
 inline ::testing::AssertionResult skill_colours_follow_counters(const Form1& form)
 {
-    const std::array<std::pair<const TextBox*, float>, 16> skills{{
-        {&form.bow, form.bowCPspent},
-        {&form.dodge, form.dodgeCPspent},
-        {&form.melee, form.meleeCPspent},
-        {&form.throwing, form.throwingCPspent},
-        {&form.backstab, form.backstabCPspent},
-        {&form.pickpocket, form.pickpocketCPspent},
-        {&form.prowling, form.prowlingCPspent},
-        {&form.spottrap, form.spottrapCPspent},
-        {&form.gambling, form.gamblingCPspent},
-        {&form.haggle, form.haggleCPspent},
-        {&form.heal, form.healCPspent},
-        {&form.persuasion, form.persuasionCPspent},
-        {&form.repair, form.repairCPspent},
-        {&form.firearms, form.firearmsCPspent},
-        {&form.picklocks, form.picklocksCPspent},
-        {&form.adtraps, form.adtrapsCPspent},
-    }};
-    for (const auto& [box, counter] : skills) {
+    for (const auto& [box, counter, governing] : skill_lines(form)) {
         if (counter < 0 || counter > 5 || counter != std::floor(counter))
-            return ::testing::AssertionFailure() << box->name() << " has " << counter << " ranks bought";
+            return ::testing::AssertionFailure() << box.name() << " has " << counter << " ranks bought";
         const Color expected = counter >= 1 ? greencolor : form.neutralcolor;
-        if (box->back_color != expected)
-            return ::testing::AssertionFailure() << box->name() << " is " << color_text(box->back_color) << " with "
+        if (box.back_color != expected)
+            return ::testing::AssertionFailure() << box.name() << " is " << color_text(box.back_color) << " with "
                                                  << counter << " ranks bought, expected " << color_text(expected);
     }
     return ::testing::AssertionSuccess();
