@@ -21,7 +21,7 @@ inline constexpr Color window_text = 0x80000008;
 
 inline constexpr bool is_system_color(Color c) { return (c & 0xFF000000u) == 0x80000000u; }
 
-// "&H" + eight upper-case hexadecimal digits + "&", as the design tables write colours.
+// "&H" + eight upper-case hexadecimal digits + "&", as the window description writes colours.
 std::string color_text(Color c);
 
 }  // namespace tessmar
