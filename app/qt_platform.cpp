@@ -1,10 +1,12 @@
-// The Save As dialog, ending the program and the widget style, on Qt.
+// The Save As dialog, ending the program, and the widget style and font, on Qt.
 #include "qt_platform.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QStyleFactory>
+
+#include "control_views.h"
 
 namespace tessmar {
 
@@ -20,6 +22,10 @@ void QtProgramEnd::end_program() { QCoreApplication::exit(0); }
 void use_planner_style()
 {
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(fusion);
+    // What the window does not give a font of its own (tooltips, the Save As
+    // dialog, text boxes before their first showing) is in the face the window
+    // uses, so that no other face is looked up and loaded at start.
+    QApplication::setFont(screen_font(Font{8.25f, false}));
 }
 
 }  // namespace tessmar

@@ -26,7 +26,8 @@ public:
     void end_program() override;
 };
 
-// One style on every platform, so that the colours the window gives are drawn as given.
+// One style on every platform, so that the colours the window gives are drawn
+// as given, and the window's face at 8 points as the application's font.
 void use_planner_style();
 
 }  // namespace tessmar

@@ -160,6 +160,16 @@ private slots:
         QCOMPARE(window_->minimumSize(), window_->maximumSize());
     }
 
+    // Tooltips and the Save As dialog are in the window's face, regular at 8
+    // points, and no other face is loaded for them.
+    void application_font_is_the_windows_face()
+    {
+        const QFont font = QApplication::font();
+        QCOMPARE(QFontInfo(font).family(), QStringLiteral("Liberation Sans"));
+        QCOMPARE(font.pixelSize(), 11);
+        QVERIFY(!font.bold());
+    }
+
     // Every control of the description has one widget of its kind, at its place,
     // in its font, with its tooltip, flags and visibility.
     void every_widget_follows_the_description()
