@@ -18,28 +18,12 @@
 #include "planner_window.h"
 #include "qt_platform.h"
 #include "window/window_description.h"
+#include "stand_ins.h"
 #include "wood_picture.h"
 
 using namespace tessmar;
 
 namespace {
-
-class StandInSaveDialog : public SaveAsDialog {
-public:
-    std::string answer;
-    int shown = 0;
-    std::string show_save_as() override
-    {
-        ++shown;
-        return answer;
-    }
-};
-
-class StandInProgramEnd : public ProgramEnd {
-public:
-    int ended = 0;
-    void end_program() override { ++ended; }
-};
 
 QString qt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -65,8 +49,8 @@ class PlannerWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    StandInSaveDialog save_dialog_;
-    StandInProgramEnd program_end_;
+    StubSaveDialog save_dialog_;
+    StubProgramEnd program_end_;
     std::unique_ptr<PlannerWindow> window_;
     std::vector<std::string> events_;  // "Control.Click" / "Control.DblClick", in the order run
     QTimer modal_watch_;
@@ -137,7 +121,7 @@ private slots:
     {
         events_.clear();
         modal_seen_.clear();
-        save_dialog_ = StandInSaveDialog{};
+        save_dialog_ = StubSaveDialog{};
         program_end_.ended = 0;
         window_ = std::make_unique<PlannerWindow>(save_dialog_, program_end_);
         window_->show();

@@ -5,31 +5,21 @@
 
 #include <string>
 
-#include "platform/platform.h"
+#include "stand_ins.h"
 #include "window/form1.h"
 
 namespace tessmar {
 
-class StubSaveDialog : public SaveAsDialog {
-public:
-    std::string answer;
-    int shown = 0;
-    std::string show_save_as() override
-    {
-        ++shown;
-        return answer;
-    }
-};
-
-class StubProgramEnd : public ProgramEnd {
-public:
-    bool ended = false;
-    void end_program() override { ended = true; }
-};
-
 class FormFixture : public ::testing::Test {
 protected:
     FormFixture() { form.Form_Load(); }
+
+    // Puts n CPs in the pool and its box, as level-ups would.
+    void give_cps(int n)
+    {
+        form.cpsleft = static_cast<std::int16_t>(n);
+        form.CPs_remaining.set_value(n);
+    }
 
     StubSaveDialog dialog;
     StubProgramEnd program_end;

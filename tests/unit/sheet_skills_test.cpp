@@ -11,14 +11,7 @@
 namespace tessmar {
 namespace {
 
-class Skills : public FormFixture {
-protected:
-    void give_cps(int n)
-    {
-        form.cpsleft = static_cast<std::int16_t>(n);
-        form.CPs_remaining.set_value(n);
-    }
-};
+class Skills : public FormFixture {};
 
 TEST_F(Skills, PrerequisiteLadder)
 {

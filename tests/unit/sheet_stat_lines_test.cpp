@@ -9,14 +9,7 @@
 namespace tessmar {
 namespace {
 
-class StatLines : public FormFixture {
-protected:
-    void give_cps(int n)
-    {
-        form.cpsleft = static_cast<std::int16_t>(n);
-        form.CPs_remaining.set_value(n);
-    }
-};
+class StatLines : public FormFixture {};
 
 // The cap reads the Base box: an Adjusted ST of 12 on a Base of 8 climbs to 24.
 TEST_F(StatLines, CapReadsTheBaseNotTheAdjustedValue)
