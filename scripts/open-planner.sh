@@ -6,7 +6,7 @@ scripts/install-deps.sh
 cmake -S . -B build/plain >/dev/null
 cmake --build build/plain -j "$(nproc)"
 if [ ! -x build/plain/app/tessmar-planner ]; then
-  echo "The window is not built yet; run scripts/test.sh for the tests."
+  echo "The window was not built: CMake did not find Qt 6 Widgets (qt6-base-dev)."
   exit 1
 fi
 exec build/plain/app/tessmar-planner
