@@ -21,14 +21,7 @@ namespace tessmar {
 
 // A window as the program starts it, with stand-ins for the Save As dialog and
 // the end of the program.
-struct Window {
-    StubSaveDialog dialog;
-    StubProgramEnd program_end;
-    Form1 form{dialog, program_end};
-    Window() { form.Form_Load(); }
-    Window(const Window&) = delete;
-    Window& operator=(const Window&) = delete;
-};
+using Window = LoadedWindow;
 
 class UserEvent;
 struct EventRun;

@@ -10,6 +10,16 @@
 
 namespace tessmar {
 
+// A loaded window of its own, with its stand-ins, for cases that each start afresh.
+struct LoadedWindow {
+    StubSaveDialog dialog;
+    StubProgramEnd program_end;
+    Form1 form{dialog, program_end};
+    LoadedWindow() { form.Form_Load(); }
+    LoadedWindow(const LoadedWindow&) = delete;
+    LoadedWindow& operator=(const LoadedWindow&) = delete;
+};
+
 class FormFixture : public ::testing::Test {
 protected:
     FormFixture() { form.Form_Load(); }

@@ -15,14 +15,6 @@
 
 namespace tessmar {
 
-// A loaded window of its own, for tables whose every row starts afresh.
-struct FreshWindow {
-    StubSaveDialog dialog;
-    StubProgramEnd program_end;
-    Form1 form{dialog, program_end};
-    FreshWindow() { form.Form_Load(); }
-};
-
 using Cell = std::pair<int, int>;
 
 // Owned as a purchase leaves them: the cell, the line in purchased, the count.

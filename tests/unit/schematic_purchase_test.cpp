@@ -51,7 +51,7 @@ TEST(SchematicPurchase, RulesInTheirOrder)
 {
     for (const SchematicCase& c : schematic_cases) {
         SCOPED_TRACE(c.what);
-        FreshWindow window;
+        LoadedWindow window;
         Form1& form = window.form;
         own_schematics(form, c.owned);
         set_pool(form, c.cps);

@@ -35,12 +35,9 @@ TEST_F(SheetInvariants, CatchEachBrokenSheet)
         {"rank count out of range", [](Form1& f) { f.bowCPspent = 6; f.bow.back_color = greencolor; }},
     };
     for (const Case& c : cases) {
-        StubSaveDialog fresh_dialog;
-        StubProgramEnd fresh_end;
-        Form1 fresh{fresh_dialog, fresh_end};
-        fresh.Form_Load();
-        c.breaks(fresh);
-        EXPECT_FALSE(sheet_invariants_hold(fresh)) << c.what;
+        LoadedWindow fresh;
+        c.breaks(fresh.form);
+        EXPECT_FALSE(sheet_invariants_hold(fresh.form)) << c.what;
     }
 }
 

@@ -69,7 +69,7 @@ TEST(SpellPurchase, RulesInTheirOrder)
 {
     for (const SpellCase& c : spell_cases) {
         SCOPED_TRACE(c.what);
-        FreshWindow window;
+        LoadedWindow window;
         Form1& form = window.form;
         own_spells(form, c.owned);
         set_pool(form, c.cps);
