@@ -1,24 +1,39 @@
-// Replacing a file's whole content on POSIX: temporary file beside the target,
-// fsync, close, rename over the target; any failure removes the temporary file.
+// Replacing a file's whole content on Linux: an unnamed temporary file in the
+// target's folder (a hidden named one where the file system has none), given
+// the old file's owner, group, mode and extended attributes, flushed, linked
+// and renamed over the target; or, where that would change what the file was,
+// the file itself overwritten in place and flushed.
 #include "platform/text_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
-#include <cstdio>
+#include <cstring>
 #include <optional>
+#include <random>
 #include <utility>
 #include <vector>
 
 namespace tessmar {
 
+std::string FileWriteResult::reason() const { return std::strerror(error); }
+
 namespace {
 
 // Symbolic links followed before giving up, as the system itself limits them.
 constexpr int max_link_hops = 40;
+
+// A result of the replacement by rename meaning "the new file could not carry
+// everything the old one had": the file is then written in place instead.
+constexpr int cannot_carry = -1;
 
 std::string folder_of(const std::string& path)
 {
@@ -46,7 +61,7 @@ std::optional<std::string> link_target(const std::string& link)
 }
 
 // The path with every symbolic link at its end followed: the file that opening
-// path for writing would reach. It need not exist yet.
+// path for writing would reach. It need not exist yet. Sets errno when it fails.
 std::optional<std::string> follow_links(std::string path)
 {
     for (int hop = 0; hop <= max_link_hops; ++hop) {
@@ -57,116 +72,344 @@ std::optional<std::string> follow_links(std::string path)
         }
         if (!S_ISLNK(st.st_mode)) return path;
         std::optional<std::string> target = link_target(path);
-        if (!target || target->empty()) return std::nullopt;
+        if (!target) return std::nullopt;
+        if (target->empty()) {
+            errno = ENOENT;
+            return std::nullopt;
+        }
         path = target->front() == '/' ? *target : folder_of(path) + "/" + *target;
     }
+    errno = ELOOP;
     return std::nullopt;
 }
 
-mode_t current_umask()
-{
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return mask;
-}
-
-bool write_all(int fd, std::string_view bytes)
+int write_all(int fd, std::string_view bytes)
 {
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
         if (n < 0) {
             if (errno == EINTR) continue;
-            return false;
+            return errno;
         }
         bytes.remove_prefix(static_cast<std::size_t>(n));
     }
-    return true;
+    return 0;
 }
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd = -1) : fd_(fd) {}
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(FileDescriptor&& other) noexcept
+    {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = std::exchange(other.fd_, -1);
+        return *this;
+    }
+    ~FileDescriptor()
+    {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    int get() const { return fd_; }
+    // Closes the file; 0, or the error of the close (a late write error).
+    int close()
+    {
+        const int fd = std::exchange(fd_, -1);
+        return ::close(fd) == 0 ? 0 : errno;
+    }
+
+private:
+    int fd_;
+};
 
 // Flushes the folder's entry for the renamed file; a folder that cannot be
 // opened or flushed leaves the file written all the same.
 void sync_folder(const std::string& folder)
 {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
+    const FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() >= 0) ::fsync(fd.get());
 }
 
-// The temporary file: closed and removed again unless it was renamed into place.
-class TemporaryFile {
+// Hidden names of temporary files: ".NAME.PID.XXXXXX" beside the file NAME (a
+// short stand-in for NAME where that would be too long), so that a later save
+// of NAME can tell the ones whose process has ended.
+std::string temporary_prefix(const std::string& name)
+{
+    constexpr std::size_t tail = 1 + 10 + 1 + 6;  // ".PID.XXXXXX"
+    return name.size() + 1 + tail <= NAME_MAX ? "." + name + "." : std::string(".sheet.");
+}
+
+std::string temporary_name(const std::string& name)
+{
+    static std::minstd_rand random(std::random_device{}());
+    static constexpr char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    std::string result = temporary_prefix(name) + std::to_string(::getpid()) + ".";
+    for (int i = 0; i < 6; ++i) result += letters[random() % (sizeof letters - 1)];
+    return result;
+}
+
+// Removes the temporary files of NAME that a save killed before it finished
+// left behind: those whose process no longer runs.
+void remove_abandoned_temporaries(const std::string& folder, const std::string& name)
+{
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr) return;
+    const std::string prefix = temporary_prefix(name);
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view entry_name = entry->d_name;
+        if (!entry_name.starts_with(prefix)) continue;
+        const std::string_view rest = entry_name.substr(prefix.size());
+        const std::size_t dot = rest.find('.');
+        if (dot == 0 || dot == std::string_view::npos || rest.size() - dot - 1 != 6) continue;
+        const std::string_view pid_text = rest.substr(0, dot);
+        if (!std::all_of(pid_text.begin(), pid_text.end(), [](char c) { return c >= '0' && c <= '9'; })) continue;
+        const long pid = std::stol(std::string(pid_text));
+        if (pid <= 0 || pid > INT_MAX || ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+        ::unlinkat(::dirfd(dir), entry->d_name, 0);
+    }
+    ::closedir(dir);
+}
+
+// The file that will replace the target, while it is being written: closed,
+// and removed when it has a name, unless it was put in the target's place.
+class Replacement {
 public:
-    explicit TemporaryFile(std::string name_template) : name_(std::move(name_template))
+    Replacement(const std::string& folder, const std::string& name, TemporaryFile kind)
+        : folder_(folder), name_(name)
     {
-        fd_ = ::mkstemp(name_.data());
-        exists_ = fd_ >= 0;
+        if (kind == TemporaryFile::unnamed_where_possible) {
+            fd_ = FileDescriptor(::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+            if (fd_.get() >= 0) return;
+            // File systems without unnamed files answer one of these.
+            if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
+                error_ = errno;
+                return;
+            }
+        }
+        error_ = create_named();
     }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-    ~TemporaryFile()
+    Replacement(const Replacement&) = delete;
+    Replacement& operator=(const Replacement&) = delete;
+    ~Replacement()
     {
-        if (fd_ >= 0) ::close(fd_);
-        if (exists_) ::unlink(name_.c_str());
+        if (!temporary_path_.empty()) ::unlink(temporary_path_.c_str());
     }
 
-    int fd() const { return fd_; }
+    int error() const { return error_; }
+    int fd() const { return fd_.get(); }
+    bool unnamed() const { return unnamed_; }
 
-    bool close()
+    // Gives the whole, flushed file the target's name: a new target is linked
+    // directly where possible, an existing one is replaced by a rename.
+    int put_in_place(const std::string& target, bool target_exists)
     {
-        const int fd = std::exchange(fd_, -1);
-        return ::close(fd) == 0;
-    }
-    bool rename_to(const std::string& target)
-    {
-        if (::rename(name_.c_str(), target.c_str()) != 0) return false;
-        exists_ = false;
-        return true;
+        if (unnamed_) {
+            if (!target_exists) {
+                const int error = link_unnamed(target);
+                if (error == 0) return fd_.close();
+                if (error != EEXIST) return error;  // EEXIST: made meanwhile, so it is replaced
+            }
+            if (const int error = link_unnamed_to_temporary_name()) return error;
+        }
+        if (const int error = fd_.close()) return error;
+        if (::rename(temporary_path_.c_str(), target.c_str()) != 0) return errno;
+        temporary_path_.clear();
+        return 0;
     }
 
 private:
+    int create_named()
+    {
+        unnamed_ = false;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const std::string path = folder_ + "/" + temporary_name(name_);
+            fd_ = FileDescriptor(::open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666));
+            if (fd_.get() >= 0) {
+                temporary_path_ = path;
+                return 0;
+            }
+            if (errno != EEXIST) return errno;
+        }
+        return EEXIST;
+    }
+
+    int link_unnamed(const std::string& path)
+    {
+        const std::string proc_path = "/proc/self/fd/" + std::to_string(fd_.get());
+        if (::linkat(AT_FDCWD, proc_path.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0) return 0;
+        const int error = errno;
+        // Without /proc, only a privileged process may link a descriptor itself.
+        if (error == ENOENT && ::linkat(fd_.get(), "", AT_FDCWD, path.c_str(), AT_EMPTY_PATH) == 0) return 0;
+        return error;
+    }
+
+    int link_unnamed_to_temporary_name()
+    {
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const std::string path = folder_ + "/" + temporary_name(name_);
+            const int error = link_unnamed(path);
+            if (error == 0) temporary_path_ = path;
+            if (error != EEXIST) return error;
+        }
+        return EEXIST;
+    }
+
+    std::string folder_;
     std::string name_;
-    int fd_ = -1;
-    bool exists_ = false;
+    FileDescriptor fd_;
+    std::string temporary_path_;  // a named file on disk that is ours to remove
+    bool unnamed_ = true;
+    int error_ = 0;
 };
+
+std::vector<std::string> attribute_names(int fd, int& error)
+{
+    error = 0;
+    for (;;) {
+        const ssize_t size = ::flistxattr(fd, nullptr, 0);
+        if (size < 0) {
+            if (errno != ENOTSUP) error = errno;  // ENOTSUP: a file system without attributes has none
+            return {};
+        }
+        std::vector<char> list(static_cast<std::size_t>(size));
+        const ssize_t got = ::flistxattr(fd, list.data(), list.size());
+        if (got < 0 && errno == ERANGE) continue;  // grew in between
+        if (got < 0) {
+            error = errno;
+            return {};
+        }
+        std::vector<std::string> names;
+        for (const char* p = list.data(); p < list.data() + got; p += std::strlen(p) + 1) names.emplace_back(p);
+        return names;
+    }
+}
+
+std::optional<std::string> attribute_value(int fd, const std::string& name)
+{
+    for (;;) {
+        const ssize_t size = ::fgetxattr(fd, name.c_str(), nullptr, 0);
+        if (size < 0) return std::nullopt;
+        std::string value(static_cast<std::size_t>(size), '\0');
+        const ssize_t got = ::fgetxattr(fd, name.c_str(), value.data(), value.size());
+        if (got < 0 && errno == ERANGE) continue;
+        if (got < 0) return std::nullopt;
+        value.resize(static_cast<std::size_t>(got));
+        return value;
+    }
+}
+
+// Gives to exactly the extended attributes (access lists among them) of from.
+bool copy_attributes(int from, int to)
+{
+    int error = 0;
+    const std::vector<std::string> names = attribute_names(from, error);
+    if (error != 0) return false;
+    for (const std::string& name : names) {
+        const std::optional<std::string> value = attribute_value(from, name);
+        if (!value) return false;
+        if (attribute_value(to, name) == value) continue;  // e.g. a security label given at creation
+        if (::fsetxattr(to, name.c_str(), value->data(), value->size(), 0) != 0) return false;
+    }
+    const std::vector<std::string> own = attribute_names(to, error);
+    if (error != 0) return false;
+    for (const std::string& name : own)
+        if (std::find(names.begin(), names.end(), name) == names.end() && ::fremovexattr(to, name.c_str()) != 0)
+            return false;
+    return true;
+}
+
+// Gives the replacement the old file's owner, group, attributes and mode, and
+// checks that it has them.
+bool carry_over(int old_fd, const struct stat& old, int fd)
+{
+    struct stat now {};
+    if (::fstat(fd, &now) != 0) return false;
+    if ((now.st_uid != old.st_uid || now.st_gid != old.st_gid) && ::fchown(fd, old.st_uid, old.st_gid) != 0)
+        return false;
+    if (!copy_attributes(old_fd, fd)) return false;
+    if (::fchmod(fd, old.st_mode & 07777) != 0) return false;
+    if (::fstat(fd, &now) != 0) return false;
+    return now.st_uid == old.st_uid && now.st_gid == old.st_gid && (now.st_mode & 07777) == (old.st_mode & 07777);
+}
+
+// Writes bytes to a temporary file in folder and puts it in target's place.
+// old is the file being replaced, open as old_fd (or nullptr for a new file).
+// Returns 0, an error, or cannot_carry when the replacement could not be made
+// to carry everything the old file had.
+int replace_by_rename(const std::string& folder, const std::string& name, const std::string& target,
+                      std::string_view bytes, const struct stat* old, int old_fd, TemporaryFile kind)
+{
+    Replacement replacement(folder, name, kind);
+    if (const int error = replacement.error()) {
+        // A folder this process may not write: the old file is written in place.
+        if (old != nullptr && (error == EACCES || error == EPERM)) return cannot_carry;
+        return error;
+    }
+    if (const int error = write_all(replacement.fd(), bytes)) return error;
+    if (old != nullptr && !carry_over(old_fd, *old, replacement.fd())) return cannot_carry;
+    if (::fsync(replacement.fd()) != 0) return errno;
+    const int error = replacement.put_in_place(target, old != nullptr);
+    // Linking an unnamed file is refused without /proc to a process without
+    // privilege: write it once more under a named temporary file.
+    if (error == ENOENT && replacement.unnamed() && kind == TemporaryFile::unnamed_where_possible)
+        return replace_by_rename(folder, name, target, bytes, old, old_fd, TemporaryFile::named);
+    if (error != 0) return error;
+    sync_folder(folder);
+    remove_abandoned_temporaries(folder, name);
+    return 0;
+}
+
+// Overwrites the open file with bytes. The size limit and the disk space are
+// checked first, so that those failures leave the file as it was.
+int write_in_place(FileDescriptor& fd, std::string_view bytes)
+{
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY && bytes.size() > limit.rlim_cur)
+        return EFBIG;
+    if (!bytes.empty() && ::fallocate(fd.get(), FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(bytes.size())) != 0 &&
+        (errno == ENOSPC || errno == EDQUOT))
+        return errno;
+    if (const int error = write_all(fd.get(), bytes)) return error;
+    if (::ftruncate(fd.get(), static_cast<off_t>(bytes.size())) != 0) return errno;
+    if (::fsync(fd.get()) != 0) return errno;
+    return fd.close();
+}
+
+int replace(const std::string& path, std::string_view bytes, TemporaryFile kind)
+{
+    const std::optional<std::string> target = follow_links(path);
+    if (!target) return errno;
+    const std::string folder = folder_of(*target);
+    const std::string name = name_of(*target);
+
+    struct stat st {};
+    if (::stat(target->c_str(), &st) != 0) {
+        if (errno != ENOENT) return errno;
+        if (name.empty()) return EISDIR;  // "folder/": names a folder, not a file
+        return replace_by_rename(folder, name, *target, bytes, nullptr, -1, kind);
+    }
+    if (S_ISDIR(st.st_mode)) return EISDIR;
+    if (!S_ISREG(st.st_mode) || name.empty()) return EINVAL;  // a device, a pipe: never replaced by a plain file
+
+    // The file must be one this process may write, as a truncating open would
+    // require; it is not truncated here, so that a failure leaves it whole.
+    FileDescriptor fd(::open(target->c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+    if (fd.get() < 0) return errno;
+    if (::fstat(fd.get(), &st) != 0) return errno;
+    if (!S_ISREG(st.st_mode)) return EINVAL;
+    if (st.st_nlink == 1) {
+        const int result = replace_by_rename(folder, name, *target, bytes, &st, fd.get(), kind);
+        if (result != cannot_carry) return result;
+    }
+    return write_in_place(fd, bytes);
+}
 
 }  // namespace
 
-bool replace_file(const std::string& path, std::string_view bytes)
+FileWriteResult replace_file(const std::string& path, std::string_view bytes, TemporaryFile temporary)
 {
-    const std::optional<std::string> target = follow_links(path);
-    if (!target) return false;
-    const std::string folder = folder_of(*target);
-    const std::string name = name_of(*target);
-    if (name.empty()) return false;  // "folder/": names a folder, not a file
-
-    mode_t mode = 0666 & ~current_umask();
-    std::optional<struct stat> replaced;
-    struct stat st {};
-    if (::stat(target->c_str(), &st) == 0) {
-        if (!S_ISREG(st.st_mode)) return false;  // a folder, a device, a pipe: never replaced by a plain file
-        mode = st.st_mode & 07777;
-        replaced = st;
-    } else if (errno != ENOENT) {
-        return false;
-    }
-
-    // A hidden name beside the target; a long target name gets a short one.
-    const std::string suffix = ".XXXXXX";
-    const std::string temp_name =
-        name.size() + 1 + suffix.size() <= NAME_MAX ? "." + name + suffix : std::string(".sheet") + suffix;
-    TemporaryFile temp(folder + "/" + temp_name);
-    if (temp.fd() < 0) return false;
-
-    if (!write_all(temp.fd(), bytes)) return false;
-    // Keep the owner and group where the system allows it (root may; others at
-    // most a group of their own); the file is written all the same when not.
-    if (replaced && ::fchown(temp.fd(), replaced->st_uid, replaced->st_gid) != 0) errno = 0;
-    if (::fchmod(temp.fd(), mode) != 0) return false;
-    if (::fsync(temp.fd()) != 0) return false;
-    if (!temp.close()) return false;
-    if (!temp.rename_to(*target)) return false;
-    sync_folder(folder);
-    return true;
+    return {replace(path, bytes, temporary)};
 }
 
 }  // namespace tessmar

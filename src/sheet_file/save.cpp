@@ -1,11 +1,16 @@
 // The SAVE button: asks for a path and writes the character sheet there.
 #include <string>
+#include <string_view>
 
 #include "platform/text_file.h"
 #include "sheet_file/character_sheet.h"
 #include "window/form1.h"
 
 namespace tessmar {
+
+namespace {
+constexpr std::string_view save_failed = "could not save the character sheet";
+}  // namespace
 
 void Form1::SAVE_Click()
 {
@@ -14,9 +19,13 @@ void Form1::SAVE_Click()
     const std::string bias_word = aptitude_bias_word(aptitude);
     // The sheet replaces the file only once it is completely written; a failed
     // save leaves any earlier file as it was, and the window as it was but for
-    // the message that tells the user.
-    if (!replace_file(path, compose_character_sheet(*this, bias_word)))
-        message_window.text = "could not save the character sheet";
+    // the message that tells the user why. A save that works takes back the
+    // message of one that failed, and writes no other.
+    const FileWriteResult written = replace_file(path, compose_character_sheet(*this, bias_word));
+    if (!written)
+        message_window.text = std::string(save_failed) + ": " + written.reason();
+    else if (message_window.text.starts_with(save_failed))
+        message_window.text.clear();
 }
 
 }  // namespace tessmar

@@ -300,11 +300,12 @@ void UserEvent::apply(EventModel& model) const
 void UserEvent::run(const EventModel&, EventRun& sut) const
 {
     const Form1& form = sut.window.form;
-    std::string before, before_apart_from_message;
+    std::string before, before_apart_from_message, before_message;
     std::map<std::string, std::string> folder_before;
     if (kind == Kind::save) {
         before = window_snapshot(form);
         before_apart_from_message = window_snapshot(form, "message_window");
+        before_message = form.message_window.text;
         folder_before = folder_record(".");
     }
     perform(sut.window);
@@ -334,7 +335,7 @@ void UserEvent::run(const EventModel&, EventRun& sut) const
                 broken("cancelled save: the window or the folder changed");
         } else if (!writable) {
             ++figures.saves_refused;
-            if (form.message_window.text != "could not save the character sheet")
+            if (!is_save_failure(form.message_window.text))
                 broken("failed save: message_window holds \"" + form.message_window.text + "\"");
             if (window_snapshot(form, "message_window") != before_apart_from_message || folder != folder_before)
                 broken("failed save: the window or the folder changed");
@@ -343,7 +344,13 @@ void UserEvent::run(const EventModel&, EventRun& sut) const
             std::map<std::string, std::string> others = folder;
             others.erase(text);
             folder_before.erase(text);
-            if (window_snapshot(form) != before) broken("save: the window changed");
+            // A save that works takes back the message of one that failed.
+            const bool after_failure = is_save_failure(before_message);
+            if (after_failure && !form.message_window.text.empty())
+                broken("save: the failed save's message stays: \"" + form.message_window.text + "\"");
+            if ((after_failure ? window_snapshot(form, "message_window") : window_snapshot(form)) !=
+                (after_failure ? before_apart_from_message : before))
+                broken("save: the window changed");
             if (others != folder_before) broken("save: a file other than " + text + " changed");
             if (auto shape = sheet_file_matches(read_bytes(text), form); !shape)
                 broken("saved sheet " + text + ": " + shape.message());

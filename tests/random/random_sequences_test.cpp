@@ -48,7 +48,9 @@ void RunFigures::note(const Form1& form)
             ++seventh_schematic_owned;
             break;
         }
-    if (!form.message_window.text.empty()) messages_seen.insert(form.message_window.text);
+    const std::string& message = form.message_window.text;
+    if (is_save_failure(message)) messages_seen.insert("could not save the character sheet");
+    else if (!message.empty()) messages_seen.insert(message);
 }
 
 namespace {

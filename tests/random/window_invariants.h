@@ -13,6 +13,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 
 #include "window/form1.h"
 
@@ -31,6 +32,10 @@ namespace tessmar {
 
 // Every message that the program writes into message_window.
 const std::set<std::string, std::less<>>& programs_messages();
+
+// A failed save's message: "could not save the character sheet" (the entry of
+// programs_messages), then ": " and the system's reason.
+bool is_save_failure(std::string_view message);
 
 // message_window is empty or holds one of the program's own messages.
 ::testing::AssertionResult message_is_the_programs_own(const Form1& form);

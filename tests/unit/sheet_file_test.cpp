@@ -295,17 +295,20 @@ TEST_F(SaveButton, CancelledDialogWritesNothing)
     EXPECT_EQ(read_bytes(folder / "sheet.txt"), first);
 }
 
-TEST_F(SaveButton, FailureMessageStaysThroughALaterSave)
+TEST_F(SaveButton, FailureMessageTellsWhyAndALaterSaveTakesItBack)
 {
-    // A failed save before a working one: the message stays, as a save that
-    // works writes none.
     dialog.answer = (folder / "missing" / "sheet.txt").string();
     form.SAVE_Click();
-    EXPECT_EQ(form.message_window.text, "could not save the character sheet");
+    EXPECT_EQ(form.message_window.text, "could not save the character sheet: No such file or directory");
     dialog.answer = (folder / "sheet.txt").string();
     form.SAVE_Click();
-    EXPECT_EQ(form.message_window.text, "could not save the character sheet");
+    EXPECT_EQ(form.message_window.text, "");
     EXPECT_EQ(read_bytes(folder / "sheet.txt"), crlf_lines(start_state_lines()));
+
+    // A save that works leaves any other message as it is.
+    form.message_window.text = "No CPs left";
+    form.SAVE_Click();
+    EXPECT_EQ(form.message_window.text, "No CPs left");
 }
 
 TEST_F(SaveButton, SaveThroughSymbolicLinkReplacesItsTargetAndKeepsItsMode)
@@ -356,27 +359,32 @@ TEST(SaveWindow, WorkingSaveChangesNothingOnTheWindow)
 }
 
 // A save that cannot be written: the whole window stays as it was apart from
-// the message, every file stays byte for byte, and nothing new is left behind.
+// the message that says why, every file stays byte for byte, and nothing new is
+// left behind.
 // None of these depends on permission bits, so they fail for root too.
 TEST(SaveWindow, FailedSaveChangesNothingButTheMessage)
 {
     struct Case {
         const char* name;
         std::function<fs::path(const TempFolder&)> prepare;  // returns the path the dialog answers
+        const char* reason;
     };
     const std::vector<Case> cases{
-        {"folder does not exist", [](const TempFolder& f) { return f / "missing" / "sheet.txt"; }},
+        {"folder does not exist", [](const TempFolder& f) { return f / "missing" / "sheet.txt"; },
+         "No such file or directory"},
         {"path is a folder",
          [](const TempFolder& f) {
              fs::create_directory(f / "sheets");
              write_bytes(f / "sheets" / "old.txt", "an old sheet\r\n");
              return f / "sheets";
-         }},
+         },
+         "Is a directory"},
         {"parent is a plain file",
          [](const TempFolder& f) {
              write_bytes(f / "notes.txt", "notes\r\n");
              return f / "notes.txt" / "sheet.txt";
-         }},
+         },
+         "Not a directory"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -390,7 +398,7 @@ TEST(SaveWindow, FailedSaveChangesNothingButTheMessage)
         for (std::size_t i = 0; i < dumps.before.size(); ++i) {
             if (dumps.before[i].starts_with("message_window.text=")) {
                 EXPECT_EQ(dumps.before[i], "message_window.text=");
-                EXPECT_EQ(dumps.after[i], "message_window.text=could not save the character sheet");
+                EXPECT_EQ(dumps.after[i], std::string("message_window.text=could not save the character sheet: ") + c.reason);
             } else {
                 EXPECT_EQ(dumps.after[i], dumps.before[i]);
             }
