@@ -1,11 +1,13 @@
 // The scenario script interpreter behind sheet-driver.
 #include "scenario.h"
 
+#include <array>
 #include <charconv>
+#include <cstdio>
 #include <istream>
 #include <optional>
 #include <ostream>
-#include <stdexcept>
+#include <span>
 #include <utility>
 
 #include "platform/box_value.h"
@@ -31,10 +33,40 @@ public:
     void end_program() override { ended = true; }
 };
 
-// An error of the script: reported with its line, and the run stops.
-struct ScriptError : std::runtime_error {
-    using std::runtime_error::runtime_error;
+// An error of the script: reported with its line, and the run stops. The
+// reason is kept whole, NUL bytes included.
+struct ScriptError {
+    std::string reason;
 };
+
+// A word of the script as an error repeats it: line breaks and backslashes
+// escaped as values are printed, other control characters (NUL among them) as
+// \xHH, and a long word cut after 80 characters.
+std::string shown(std::string_view word)
+{
+    constexpr int shown_characters = 80;
+    std::string text;
+    int characters = 0;
+    std::size_t i = 0;
+    for (; i < word.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(word[i]);
+        const bool starts_character = (byte & 0xC0) != 0x80;
+        if (starts_character && characters == shown_characters) break;
+        if (starts_character) ++characters;
+        if (byte == '\r') text += "\\r";
+        else if (byte == '\n') text += "\\n";
+        else if (byte == '\\') text += "\\\\";
+        else if (byte < 0x20 || byte == 0x7F) {
+            char escaped[5];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+            text += escaped;
+        } else {
+            text += static_cast<char>(byte);
+        }
+    }
+    if (i < word.size()) text += "... (cut, " + std::to_string(word.size()) + " bytes in all)";
+    return text;
+}
 
 std::string_view next_word(std::string_view& rest)
 {
@@ -65,12 +97,12 @@ std::string unescape(std::string_view text, bool carriage_return_allowed = true)
             result += text[i];
             continue;
         }
-        if (i + 1 == text.size()) throw ScriptError("a backslash ends the text");
+        if (i + 1 == text.size()) throw ScriptError{"a backslash ends the text"};
         char escaped = text[++i];
         if (escaped == 'n') result += '\n';
         else if (escaped == 'r' && carriage_return_allowed) result += '\r';
         else if (escaped == '\\') result += '\\';
-        else throw ScriptError(std::string("unknown escape \\") + escaped);
+        else throw ScriptError{"unknown escape \\" + shown(std::string_view(&escaped, 1))};
     }
     return result;
 }
@@ -80,11 +112,77 @@ int parse_index(std::string_view word)
     int index = 0;
     auto [ptr, ec] = std::from_chars(word.data(), word.data() + word.size(), index);
     if (word.empty() || ec != std::errc{} || ptr != word.data() + word.size())
-        throw ScriptError("not an index: " + std::string(word));
+        throw ScriptError{"not an index: " + shown(word)};
     return index;
 }
 
 std::string bool_text(bool b) { return b ? "True" : "False"; }
+
+// The keys that scripts read from a control, one table per kind of control in
+// the order that dump prints them, followed by the keys every control has.
+// print and expect find a key in the same tables.
+struct PropertyKey {
+    std::string_view name;
+    std::string (*read)(const Control&);
+};
+
+template <class Kind>
+const Kind& as(const Control& control)
+{
+    return static_cast<const Kind&>(control);
+}
+
+std::string joined_items(const ListBox& list)
+{
+    std::string joined;
+    for (int i = 0; i < list.count(); ++i) joined += (i ? "|" : "") + list.item(i);
+    return joined;
+}
+
+constexpr PropertyKey text_box_keys[] = {
+    {"text", [](const Control& c) { return as<TextBox>(c).text; }},
+    {"backcolor", [](const Control& c) { return color_text(as<TextBox>(c).back_color); }},
+    {"forecolor", [](const Control& c) { return color_text(as<TextBox>(c).fore_color); }},
+};
+constexpr PropertyKey label_keys[] = {
+    {"caption", [](const Control& c) { return as<Label>(c).caption; }},
+    {"forecolor", [](const Control& c) { return color_text(as<Label>(c).fore_color); }},
+};
+constexpr PropertyKey button_keys[] = {
+    {"caption", [](const Control& c) { return as<Button>(c).caption; }},
+    {"backcolor", [](const Control& c) { return color_text(as<Button>(c).back_color); }},
+};
+constexpr PropertyKey list_keys[] = {
+    {"items", [](const Control& c) { return joined_items(as<ListBox>(c)); }},
+    {"count", [](const Control& c) { return std::to_string(as<ListBox>(c).count()); }},
+    {"selected", [](const Control& c) { return std::to_string(as<ListBox>(c).list_index()); }},
+    {"backcolor", [](const Control& c) { return color_text(as<ListBox>(c).back_color); }},
+    {"forecolor", [](const Control& c) { return color_text(as<ListBox>(c).fore_color); }},
+};
+constexpr PropertyKey common_keys[] = {
+    {"visible", [](const Control& c) { return bool_text(c.visible); }},
+    {"tooltip", [](const Control& c) { return c.tooltip; }},
+    {"left", [](const Control& c) { return std::to_string(c.place.left); }},
+    {"top", [](const Control& c) { return std::to_string(c.place.top); }},
+    {"width", [](const Control& c) { return std::to_string(c.place.width); }},
+    {"height", [](const Control& c) { return std::to_string(c.place.height); }},
+};
+
+using PropertyKeys = std::span<const PropertyKey>;
+
+// Every key of a control of the kind, in dump's order: those of its kind, then
+// those every control has. The file dialog has none.
+std::array<PropertyKeys, 2> keys_of(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::TextBox: return {text_box_keys, common_keys};
+    case ControlKind::Label: return {label_keys, common_keys};
+    case ControlKind::Button: return {button_keys, common_keys};
+    case ControlKind::ListBox: return {list_keys, common_keys};
+    case ControlKind::FileDialog: break;
+    }
+    return {};
+}
 
 class Scenario {
 public:
@@ -100,10 +198,12 @@ public:
         while (std::getline(script, line)) {
             ++line_number_;
             if (!line.empty() && line.back() == '\r') line.pop_back();
+            // A byte-order mark that an editor put before the first line.
+            if (line_number_ == 1 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
             try {
                 run_line(line);
             } catch (const ScriptError& error) {
-                err_ << file_ << ':' << line_number_ << ": " << error.what() << '\n';
+                err_ << file_ << ':' << line_number_ << ": " << error.reason << '\n';
                 return scenario_error;
             }
             if (after_line_) after_line_(form_, line_number_);
@@ -130,23 +230,24 @@ private:
         if (command == "save") return save(rest);
         if (command == "print") {
             std::string_view key = next_word(rest);
-            if (key.empty() || !next_word(rest).empty()) throw ScriptError("print takes one key");
-            out_ << key << '=' << escape_value(value_of(key)) << '\n';
+            if (key.empty() || !next_word(rest).empty()) throw ScriptError{"print takes one key"};
+            const std::string value = value_of(key);  // an unknown key prints nothing
+            out_ << key << '=' << escape_value(value) << '\n';
             return;
         }
         if (command == "expect") return expect(rest);
         if (command == "dump") {
-            if (!next_word(rest).empty()) throw ScriptError("dump takes nothing");
+            if (!next_word(rest).empty()) throw ScriptError{"dump takes nothing"};
             return dump();
         }
-        throw ScriptError("unknown command " + std::string(command));
+        throw ScriptError{"unknown command " + shown(command)};
     }
 
     Control& control_named(std::string_view name)
     {
         Control* control = form_.controls().find(name);
         if (control == nullptr || control->kind() == ControlKind::FileDialog)
-            throw ScriptError("unknown control " + std::string(name));
+            throw ScriptError{"unknown control " + shown(name)};
         return *control;
     }
 
@@ -154,20 +255,19 @@ private:
     {
         std::string_view name = next_word(rest);
         Control& control = control_named(name);
-        if (!control.visible) throw ScriptError("control " + std::string(name) + " is hidden");
+        if (!control.visible) throw ScriptError{"control " + shown(name) + " is hidden"};
         std::string_view index_word = next_word(rest);
-        if (!next_word(rest).empty()) throw ScriptError("too many words");
+        if (!next_word(rest).empty()) throw ScriptError{"too many words"};
         if (auto* list = dynamic_cast<ListBox*>(&control)) {
-            if (index_word.empty()) throw ScriptError(std::string(name) + " needs the index of an entry");
+            if (index_word.empty()) throw ScriptError{shown(name) + " needs the index of an entry"};
             int index = parse_index(index_word);
             if (index < 0 || index >= list->count())
-                throw ScriptError("index " + std::to_string(index) + " is outside " + std::string(name));
+                throw ScriptError{"index " + std::to_string(index) + " is outside " + shown(name)};
             if (twice) list->user_double_click(index);
             else list->user_click(index);
             return;
         }
-        if (!index_word.empty()) throw ScriptError(std::string(name) + " is not a list");
-        if (twice) throw ScriptError(std::string(name) + " is not a list");
+        if (!index_word.empty() || twice) throw ScriptError{shown(name) + " is not a list"};
         if (auto* button = dynamic_cast<Button*>(&control)) button->click();
         // Labels and text boxes raise no event.
     }
@@ -177,8 +277,8 @@ private:
         std::string_view name = next_word(rest);
         Control& control = control_named(name);
         auto* box = dynamic_cast<TextBox*>(&control);
-        if (box == nullptr || box->read_only) throw ScriptError(std::string(name) + " does not take typing");
-        if (!box->visible) throw ScriptError("control " + std::string(name) + " is hidden");
+        if (box == nullptr || box->read_only) throw ScriptError{shown(name) + " does not take typing"};
+        if (!box->visible) throw ScriptError{"control " + shown(name) + " is hidden"};
         box->type(unescape(after_one_blank(rest), false));
     }
 
@@ -186,7 +286,7 @@ private:
     {
         std::string_view path = after_one_blank(rest);
         while (!path.empty() && path.back() == ' ') path.remove_suffix(1);
-        if (!form_.SAVE.visible) throw ScriptError("control SAVE is hidden");
+        if (!form_.SAVE.visible) throw ScriptError{"control SAVE is hidden"};
         save_dialog_.answer = std::string(path);
         form_.SAVE.click();
         save_dialog_.answer.clear();
@@ -195,7 +295,7 @@ private:
     void expect(std::string_view rest)
     {
         std::string_view key = next_word(rest);
-        if (key.empty()) throw ScriptError("expect needs a key");
+        if (key.empty()) throw ScriptError{"expect needs a key"};
         std::string_view raw = after_one_blank(rest);
         if (raw.size() >= 2 && raw.front() == '"' && raw.back() == '"') raw = raw.substr(1, raw.size() - 2);
         std::string expected = unescape(raw);
@@ -213,47 +313,25 @@ private:
         std::size_t dot = key.find('.');
         if (dot == std::string_view::npos) {
             if (auto value = state_value_text(form_, key)) return *value;
-            throw ScriptError("unknown key " + std::string(key));
+            throw ScriptError{"unknown key " + shown(key)};
         }
         Control& control = control_named(key.substr(0, dot));
         std::optional<std::string> value = property(control, key.substr(dot + 1));
-        if (!value) throw ScriptError("unknown property " + std::string(key));
+        if (!value) throw ScriptError{"unknown property " + shown(key)};
         return *value;
     }
 
     static std::optional<std::string> property(const Control& control, std::string_view name)
     {
-        if (name == "visible") return bool_text(control.visible);
-        if (name == "tooltip") return control.tooltip;
-        if (name == "left") return std::to_string(control.place.left);
-        if (name == "top") return std::to_string(control.place.top);
-        if (name == "width") return std::to_string(control.place.width);
-        if (name == "height") return std::to_string(control.place.height);
-        if (const auto* box = dynamic_cast<const TextBox*>(&control)) {
-            if (name == "text") return box->text;
-            if (name == "backcolor") return color_text(box->back_color);
-            if (name == "forecolor") return color_text(box->fore_color);
-        } else if (const auto* label = dynamic_cast<const Label*>(&control)) {
-            if (name == "caption") return label->caption;
-            if (name == "forecolor") return color_text(label->fore_color);
-        } else if (const auto* button = dynamic_cast<const Button*>(&control)) {
-            if (name == "caption") return button->caption;
-            if (name == "backcolor") return color_text(button->back_color);
-        } else if (const auto* list = dynamic_cast<const ListBox*>(&control)) {
-            if (name == "items") {
-                std::string joined;
-                for (int i = 0; i < list->count(); ++i) joined += (i ? "|" : "") + list->item(i);
-                return joined;
-            }
-            if (name == "count") return std::to_string(list->count());
-            if (name == "selected") return std::to_string(list->list_index());
-            if (name == "backcolor") return color_text(list->back_color);
-            if (name == "forecolor") return color_text(list->fore_color);
-            if (name.starts_with("item(") && name.ends_with(")")) {
-                int index = parse_index(name.substr(5, name.size() - 6));
-                if (index < 0 || index >= list->count()) throw ScriptError("index outside " + list->name());
-                return list->item(index);
-            }
+        for (PropertyKeys keys : keys_of(control.kind()))
+            for (const PropertyKey& key : keys)
+                if (key.name == name) return key.read(control);
+        // One entry of a list, which dump shows as part of its items.
+        if (control.kind() == ControlKind::ListBox && name.starts_with("item(") && name.ends_with(")")) {
+            const auto& list = as<ListBox>(control);
+            int index = parse_index(name.substr(5, name.size() - 6));
+            if (index < 0 || index >= list.count()) throw ScriptError{"index outside " + list.name()};
+            return list.item(index);
         }
         return std::nullopt;
     }
@@ -261,27 +339,10 @@ private:
     void dump()
     {
         out_ << "Form1.caption=" << escape_value(form1_window().caption) << '\n';
-        static constexpr std::string_view text_box_keys[] = {"text", "backcolor", "forecolor", "visible", "tooltip",
-                                                             "left", "top", "width", "height"};
-        static constexpr std::string_view label_keys[] = {"caption", "forecolor", "visible", "tooltip",
-                                                          "left",    "top",       "width",   "height"};
-        static constexpr std::string_view button_keys[] = {"caption", "backcolor", "visible", "tooltip",
-                                                           "left",    "top",       "width",   "height"};
-        static constexpr std::string_view list_keys[] = {"items",   "count", "selected", "backcolor",
-                                                         "forecolor", "visible", "tooltip", "left",
-                                                         "top",     "width", "height"};
-        for (const Control* control : form_.controls().in_order()) {
-            std::span<const std::string_view> keys;
-            switch (control->kind()) {
-            case ControlKind::TextBox: keys = text_box_keys; break;
-            case ControlKind::Label: keys = label_keys; break;
-            case ControlKind::Button: keys = button_keys; break;
-            case ControlKind::ListBox: keys = list_keys; break;
-            case ControlKind::FileDialog: continue;
-            }
-            for (std::string_view key : keys)
-                out_ << control->name() << '.' << key << '=' << escape_value(*property(*control, key)) << '\n';
-        }
+        for (const Control* control : form_.controls().in_order())
+            for (PropertyKeys keys : keys_of(control->kind()))
+                for (const PropertyKey& key : keys)
+                    out_ << control->name() << '.' << key.name << '=' << escape_value(key.read(*control)) << '\n';
         for (const StateVariable& variable : form1_state_variables())
             out_ << variable.name << '=' << state_variable_text(form_, variable) << '\n';
         for (int c = 0; c < college_count; ++c)

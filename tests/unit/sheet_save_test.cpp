@@ -346,7 +346,7 @@ TEST(SaveKilledAtRandomMoments, LeavesOneWholeSheetAndNoTemporaryFile)
             << "kill " << kill << " left a torn sheet of " << now.size() << " bytes";
     }
     // A kill between naming the whole new file and renaming it over the sheet
-    // (a few microseconds) leaves that name behind: the next save removes it.
+    // leaves that name behind: the next save removes it.
     w.form.SAVE_Click();
     EXPECT_EQ(w.form.message_window.text, "");
     EXPECT_EQ(folder_record(folder.path()).size(), 1u) << "temporary files left in the folder";
