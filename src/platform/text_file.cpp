@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <climits>
 #include <cstring>
 #include <optional>
@@ -163,9 +164,10 @@ void remove_abandoned_temporaries(const std::string& folder, const std::string& 
         const std::size_t dot = rest.find('.');
         if (dot == 0 || dot == std::string_view::npos || rest.size() - dot - 1 != 6) continue;
         const std::string_view pid_text = rest.substr(0, dot);
-        if (!std::all_of(pid_text.begin(), pid_text.end(), [](char c) { return c >= '0' && c <= '9'; })) continue;
-        const long pid = std::stol(std::string(pid_text));
-        if (pid <= 0 || pid > INT_MAX || ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+        pid_t pid = 0;
+        const auto [end, error] = std::from_chars(pid_text.data(), pid_text.data() + pid_text.size(), pid);
+        if (error != std::errc{} || end != pid_text.data() + pid_text.size() || pid <= 0) continue;
+        if (::kill(pid, 0) == 0 || errno != ESRCH) continue;
         ::unlinkat(::dirfd(dir), entry->d_name, 0);
     }
     ::closedir(dir);
