@@ -38,8 +38,10 @@ enum class TemporaryFile { unnamed_where_possible, named };
 // Fails, with nothing on disk changed and no temporary file left, when path
 // names a folder or anything else that is not a plain file, when the folder is
 // missing, when the file may not be written, or when a write fails (a full
-// disk, a file-size limit) on the way to a replacement. Temporary files that
-// an earlier, killed save of the same name left behind are removed.
+// disk, a file-size limit) on the way to a replacement. A file written in place
+// is checked against the file-size limit and for free space first; only a later
+// failure (an input/output error, a kill) can leave it part written. Temporary
+// files that an earlier, killed save of the same name left behind are removed.
 FileWriteResult replace_file(const std::string& path, std::string_view bytes,
                              TemporaryFile temporary = TemporaryFile::unnamed_where_possible);
 
