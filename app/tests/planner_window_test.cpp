@@ -405,6 +405,14 @@ private slots:
         QCOMPARE(name->text(), QStringLiteral("abcdefghij\U0001F409\U0001F4090123456789"));
         QCOMPARE(name->cursorPosition(), 14);  // after the two dragons, two UTF-16 units each
         QCOMPARE(window_->form().PCname.text, std::string("abcdefghij\xF0\x9F\x90\x89\xF0\x9F\x90\x89" "0123456789"));
+        // Room for one, in a run of the same letter: the paste stands at the caret,
+        // not where the widget's old and new texts first differ.
+        QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+        type_text(name, QStringLiteral("abcdefghij") + QString(11, QLatin1Char('a')));
+        name->setCursorPosition(11);
+        paste(name, QStringLiteral("ab"));
+        QCOMPARE(name->text(), QStringLiteral("abcdefghij") + QString(12, QLatin1Char('a')));
+        QCOMPARE(name->cursorPosition(), 12);
     }
 
     // The limit counts code points: an emoji and other astral characters are one each.
