@@ -17,6 +17,7 @@
 #include <QStyle>
 #include <QStyleOption>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -91,14 +92,18 @@ void set_color(QWidget* widget, QPalette::ColorRole role, Color color)
 }
 
 // What every kind shares: place, font, tooltip, visibility.
-void mirror_common(const Control& control, QWidget* widget, const QFont& font)
+void mirror_common(const Control& control, QWidget* widget, const QFont& font, const QRect& rect)
 {
-    const QRect rect = pixel_rect(control.place);
     if (widget->geometry() != rect) widget->setGeometry(rect);
     if (widget->font() != font) widget->setFont(font);
     const QString tip = qt_text(control.tooltip);
     if (widget->toolTip() != tip) widget->setToolTip(tip);
     if (widget->isHidden() == control.visible) widget->setVisible(control.visible);
+}
+
+void mirror_common(const Control& control, QWidget* widget, const QFont& font)
+{
+    mirror_common(control, widget, font, pixel_rect(control.place));
 }
 
 void mirror_common(const Control& control, QWidget* widget)
@@ -131,14 +136,97 @@ W* make_widget(const Control& control, QWidget* parent)
     return widget;
 }
 
-// A one-line text box.
+// A box's text as its widget holds it: a line break (CR LF in the model) is one "\n".
+QString widget_text(const TextBox& box)
+{
+    QString text = qt_text(box.text);
+    if (box.multi_line)
+        text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+// Caret steps in a widget's text: code points, as the model counts positions.
+std::size_t caret_steps(QStringView text)
+{
+    std::size_t steps = 0;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (!(text[i].isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate())) ++steps;
+    return steps;
+}
+
+// The index in a widget's text that lies the given caret steps from its start.
+qsizetype index_after_steps(const QString& text, std::size_t steps)
+{
+    qsizetype i = 0;
+    for (; steps > 0 && i < text.size(); --steps)
+        i += (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ? 2 : 1;
+    return i;
+}
+
+// The smallest change that turns `before` into `after`: `removed` code units
+// from index `at` replaced by `inserted`. Where the same change could stand at
+// several places (typing "a" into "aa"), it is the one that ends at the caret,
+// which after typing, pasting or dropping stands after the new text. It never
+// splits a surrogate pair.
+struct WidgetEdit {
+    qsizetype at;
+    qsizetype removed;
+    QString inserted;
+};
+
+WidgetEdit edit_between(const QString& before, const QString& after, qsizetype caret)
+{
+    const qsizetype shorter = std::min(before.size(), after.size());
+    qsizetype prefix = 0;
+    while (prefix < shorter && before[prefix] == after[prefix]) ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < shorter && before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix]) ++suffix;
+    // The change has its smallest length with the longest common start; it can
+    // stand earlier as far as the common end reaches.
+    const qsizetype start_suffix = std::min(suffix, shorter - prefix);
+    const qsizetype removed = before.size() - prefix - start_suffix;
+    const qsizetype inserted = after.size() - prefix - start_suffix;
+    const qsizetype earliest = std::max<qsizetype>(0, before.size() - removed - suffix);
+    WidgetEdit edit{std::clamp(caret - inserted, earliest, prefix), removed, {}};
+    qsizetype length = inserted;
+    if (edit.at > 0 && after[edit.at - 1].isHighSurrogate()) {
+        --edit.at;
+        ++edit.removed;
+        ++length;
+    }
+    if (edit.at + length < after.size() && after[edit.at + length].isLowSurrogate()) {
+        ++edit.removed;
+        ++length;
+    }
+    edit.inserted = after.mid(edit.at, length);
+    return edit;
+}
+
+// Hands a user's change of an editable box's widget to the model as one edit at
+// the caret (typing, a paste, a drop, an undo), and returns the index of the
+// caret after it in the text that the widget then shows.
+qsizetype run_user_edit(TextBox& box, const QString& edited, qsizetype caret, const RunEvent& run)
+{
+    const QString before = widget_text(box);
+    const WidgetEdit change = edit_between(before, edited, caret);
+    const std::size_t at = caret_steps(QStringView(before).left(change.at));
+    const std::size_t removed = caret_steps(QStringView(before).mid(change.at, change.removed));
+    std::size_t caret_after = 0;
+    run([&] { caret_after = box.edit(at, removed, change.inserted.toStdString()); });
+    return index_after_steps(widget_text(box), caret_after);
+}
+
+// A one-line text box. Its length is the model's to limit: the widget sets no
+// maximum of its own, which would count UTF-16 units.
 class LineView final : public ControlView {
 public:
     LineView(TextBox& box, QWidget* parent, RunEvent run) : box_(box), edit_(make_widget<QLineEdit>(box, parent))
     {
         // textEdited comes from the user only, never from setText.
-        QObject::connect(edit_, &QLineEdit::textEdited, edit_,
-                         [this, run](const QString& text) { run([&] { box_.type(text.toStdString()); }); });
+        QObject::connect(edit_, &QLineEdit::textEdited, edit_, [this, run](const QString& text) {
+            const qsizetype caret = run_user_edit(box_, text, edit_->cursorPosition(), run);
+            if (edit_->text() != text) edit_->setCursorPosition(static_cast<int>(caret));  // the model took less
+        });
     }
     QWidget* widget() const override { return edit_; }
     void mirror() override
@@ -147,8 +235,6 @@ public:
         set_color(edit_, QPalette::Base, box_.back_color);
         set_color(edit_, QPalette::Text, box_.fore_color);
         if (edit_->isReadOnly() != box_.read_only) edit_->setReadOnly(box_.read_only);
-        const int max_length = box_.max_length > 0 ? box_.max_length : 32767;
-        if (edit_->maxLength() != max_length) edit_->setMaxLength(max_length);
         const QString text = qt_text(box_.text);
         if (edit_->text() != text) {
             const QSignalBlocker quiet(edit_);
@@ -171,8 +257,16 @@ public:
         edit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         edit_->setTabChangesFocus(true);
         // textChanged also follows setPlainText: mirror() blocks it there.
-        QObject::connect(edit_, &QPlainTextEdit::textChanged, edit_,
-                         [this, run] { run([&] { box_.type(edit_->toPlainText().toStdString()); }); });
+        QObject::connect(edit_, &QPlainTextEdit::textChanged, edit_, [this, run] {
+            const QString text = edit_->toPlainText();
+            const qsizetype caret = run_user_edit(box_, text, edit_->textCursor().position(), run);
+            if (edit_->toPlainText() == text) return;
+            // The model took less: put the caret after what it took.
+            QTextCursor at = edit_->textCursor();
+            at.setPosition(static_cast<int>(caret));
+            edit_->setTextCursor(at);
+            edit_->ensureCursorVisible();
+        });
     }
     QWidget* widget() const override { return edit_; }
     void mirror() override
@@ -181,8 +275,7 @@ public:
         set_color(edit_, QPalette::Base, box_.back_color);
         set_color(edit_, QPalette::Text, box_.fore_color);
         if (edit_->isReadOnly() != box_.read_only) edit_->setReadOnly(box_.read_only);
-        QString text = qt_text(box_.text);
-        text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        const QString text = widget_text(box_);
         if (edit_->toPlainText() == text) return;
         const QSignalBlocker quiet(edit_);
         const int cursor = edit_->textCursor().position();
@@ -303,6 +396,18 @@ protected:
             style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
         }
     }
+
+    // Return or Enter clicks the focused button once, as Space does; a held key
+    // does not click again.
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+            QPushButton::keyPressEvent(event);
+            return;
+        }
+        event->accept();
+        if (!event->isAutoRepeat()) click();
+    }
 };
 
 class ButtonView final : public ControlView {
@@ -390,12 +495,33 @@ protected:
         if (event->buttons() & Qt::LeftButton) click_if_moved();
     }
 
+    // Return or Enter on the highlighted entry does what a double click on it
+    // does, once; other keys move the highlight.
     void keyPressEvent(QKeyEvent* event) override
     {
         show_highlight(this, list_.list_index());  // focus may have set a current row of its own
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            event->accept();
+            const int row = list_.list_index();
+            if (row >= 0 && !event->isAutoRepeat()) run_([this, row] { list_.user_double_click(row); });
+            return;
+        }
         QListWidget::keyPressEvent(event);
         click_if_moved();
     }
+
+public:
+    // The height of one entry in the list's font.
+    int row_height()
+    {
+        if (count() > 0) return sizeHintForRow(0);
+        addItem(QStringLiteral("X"));
+        const int height = sizeHintForRow(0);
+        delete takeItem(0);
+        return height;
+    }
+
+protected:
 
 private:
     int row_at(const QMouseEvent* event) const
@@ -424,7 +550,18 @@ public:
     QWidget* widget() const override { return widget_; }
     void mirror() override
     {
-        mirror_common(list_, widget_);
+        // Whole entries only: the height is cut down to the last entry that shows whole.
+        const QFont font = screen_font(list_.font);
+        QRect rect = pixel_rect(list_.place);
+        if (!measured_ || font != measured_font_) {
+            widget_->setFont(font);
+            row_height_ = std::max(1, widget_->row_height());
+            measured_font_ = font;
+            measured_ = true;
+        }
+        const int frame = 2 * widget_->frameWidth();
+        rect.setHeight(frame + std::max(1, (rect.height() - frame) / row_height_) * row_height_);
+        mirror_common(list_, widget_, font, rect);
         set_color(widget_, QPalette::Base, list_.back_color);
         set_color(widget_, QPalette::Text, list_.fore_color);
         if (shown_items_ != list_.items()) {
@@ -439,6 +576,9 @@ private:
     ListBox& list_;
     ListWidget* widget_;
     std::vector<std::string> shown_items_;
+    bool measured_ = false;
+    QFont measured_font_;
+    int row_height_ = 1;
 };
 
 }  // namespace

@@ -4,6 +4,9 @@
 #include <QCloseEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <string>
+
 #include "window/window_description.h"
 #include "wood_picture.h"
 
@@ -25,6 +28,27 @@ PlannerWindow::PlannerWindow(SaveAsDialog& save_dialog, ProgramEnd& program_end,
 
     form_.Form_Load();
     mirror();
+    apply_tab_order();
+}
+
+void PlannerWindow::apply_tab_order()
+{
+    const auto order = form1_tab_order();
+    for (const auto& view : views_) {
+        QWidget* widget = view->widget();
+        const std::string name = widget->objectName().toStdString();
+        const bool listed = std::find(order.begin(), order.end(), name) != order.end();
+        if (!listed && (widget->focusPolicy() & Qt::TabFocus)) widget->setFocusPolicy(Qt::ClickFocus);
+    }
+    QWidget* previous = nullptr;
+    for (std::string_view name : order) {
+        QWidget* widget = widget_of(name);
+        if (widget == nullptr) continue;
+        if (previous != nullptr) setTabOrder(previous, widget);
+        previous = widget;
+    }
+    if (!order.empty())
+        if (QWidget* first = widget_of(order.front())) first->setFocus(Qt::OtherFocusReason);
 }
 
 PlannerWindow::~PlannerWindow()

@@ -2,6 +2,7 @@
 // description gives them, user input reaching the model's events, the wood
 // picture and the coloured buttons on screen, and the ends of the program.
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -92,6 +93,43 @@ private:
 
     QPoint row_centre(QListWidget* list, int row) { return list->visualItemRect(list->item(row)).center(); }
 
+    // Typing as a keyboard delivers it: one key event for each character, an
+    // astral character as its two UTF-16 units in one event.
+    static void type_text(QWidget* widget, const QString& text)
+    {
+        for (const char32_t c : text.toUcs4())
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString::fromUcs4(&c, 1), Qt::NoModifier);
+    }
+
+    static void paste(QWidget* widget, const QString& text)
+    {
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(widget, Qt::Key_V, Qt::ControlModifier);
+    }
+
+    void make_active()
+    {
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    }
+
+    // What the window shows of every control, one line each.
+    static QStringList shown_state(PlannerWindow& window)
+    {
+        QStringList lines;
+        for (Control* control : window.form().controls().in_order()) {
+            QString line = qt(control->name()) + QLatin1Char('=');
+            if (auto* box = dynamic_cast<TextBox*>(control)) line += qt(box->text);
+            if (auto* label = dynamic_cast<Label*>(control)) line += qt(label->caption);
+            if (auto* list = dynamic_cast<ListBox*>(control)) {
+                for (const std::string& item : list->items()) line += qt(item) + QLatin1Char('|');
+                line += QString::number(list->list_index());
+            }
+            lines << line + (control->visible ? QStringLiteral(" shown") : QStringLiteral(" hidden"));
+        }
+        return lines;
+    }
+
     // A user's double click as the platform delivers it: press, release, double click, release.
     void double_click(QListWidget* list, int row)
     {
@@ -167,7 +205,12 @@ private slots:
             }
             QVERIFY2(w != nullptr, name.c_str());
             const QRect place(described.place.left / 15, described.place.top / 15, described.place.width / 15, described.place.height / 15);
-            QVERIFY2(w->geometry() == place, name.c_str());
+            if (described.kind == ControlKind::ListBox) {  // cut to whole rows: see lists_show_whole_rows_only
+                QVERIFY2(w->geometry().topLeft() == place.topLeft() && w->width() == place.width(), name.c_str());
+                QVERIFY2(w->height() <= place.height(), name.c_str());
+            } else {
+                QVERIFY2(w->geometry() == place, name.c_str());
+            }
             QVERIFY2(w->font().family() == QStringLiteral("Liberation Sans"), name.c_str());
             QVERIFY2(QFontInfo(w->font()).family() == QStringLiteral("Liberation Sans"), name.c_str());
             QVERIFY2(w->font().pixelSize() == (described.font.points > 9 ? 13 : 11), name.c_str());
@@ -184,7 +227,8 @@ private slots:
                     auto* edit = qobject_cast<QLineEdit*>(w);
                     QVERIFY2(edit != nullptr, name.c_str());
                     QVERIFY2(edit->isReadOnly() == described.read_only, name.c_str());
-                    if (described.max_length > 0) QVERIFY2(edit->maxLength() == described.max_length, name.c_str());
+                    // The model limits the length in code points; the widget's own limit counts UTF-16 units.
+                    QVERIFY2(edit->maxLength() == QLineEdit().maxLength(), name.c_str());
                 }
                 break;
             case ControlKind::Label: QVERIFY2(qobject_cast<QLabel*>(w) != nullptr, name.c_str()); break;
@@ -302,6 +346,241 @@ private slots:
         QTest::keyClicks(text, QStringLiteral("y"));
         QCOMPARE(window_->form().alternativebackground.text.size(), std::size_t(3000));
         QVERIFY(events_.empty());
+    }
+
+    // A keystroke or a paste into a full box leaves its text as it was, wherever
+    // the caret stands, and the caret stays where it was.
+    void a_full_box_takes_no_more_typing_or_pasting()
+    {
+        QString line;
+        for (int i = 0; i < 10; ++i) line += QStringLiteral("0123456789");
+        // 29 lines of 100 and 28 line breaks counting two: 2956, and 44 more make 3000.
+        QStringList lines(29, line);
+        const QString full_background = lines.join(QLatin1Char('\n')) + line.left(44);
+        struct Case {
+            std::string_view box;
+            QString full;
+        };
+        for (const Case& c : {Case{"PCname", QStringLiteral("\u00e6rwyn \u00fe\u00f3rsd\u00f3ttir \U0001F409xyzw")},
+                              Case{"alternativebackground", full_background}}) {
+            QWidget* w = window_->widget_of(c.box);
+            auto* line_edit = qobject_cast<QLineEdit*>(w);
+            auto* text_edit = qobject_cast<QPlainTextEdit*>(w);
+            const auto shown = [&] { return line_edit ? line_edit->text() : text_edit->toPlainText(); };
+            const auto caret = [&] { return line_edit ? line_edit->cursorPosition() : text_edit->textCursor().position(); };
+            const auto set_caret = [&](int at) {
+                if (line_edit) return line_edit->setCursorPosition(at);
+                QTextCursor cursor = text_edit->textCursor();
+                cursor.setPosition(at);
+                text_edit->setTextCursor(cursor);
+            };
+            w->setFocus();
+            paste(w, c.full);
+            const std::string kept = window_->form().controls().get<TextBox>(c.box).text;
+            QCOMPARE(shown(), c.full);
+            for (const int at : {0, static_cast<int>(c.full.size() / 2), static_cast<int>(c.full.size())}) {
+                const std::string where = std::string(c.box) + " at " + std::to_string(at);
+                set_caret(at);
+                QTest::keyClicks(w, QStringLiteral("QQ"));
+                QVERIFY2(window_->form().controls().get<TextBox>(c.box).text == kept, where.c_str());
+                paste(w, QStringLiteral("pasted"));
+                QVERIFY2(window_->form().controls().get<TextBox>(c.box).text == kept, where.c_str());
+                QTest::keyClick(w, Qt::Key_Return);
+                QVERIFY2(window_->form().controls().get<TextBox>(c.box).text == kept, where.c_str());
+                QVERIFY2(shown() == c.full, where.c_str());
+                QVERIFY2(caret() == at, where.c_str());
+            }
+        }
+        QVERIFY(events_.empty());
+    }
+
+    // Room for two: a paste takes its first two characters at the caret.
+    void a_paste_takes_what_fits_at_the_caret()
+    {
+        QLineEdit* name = widget<QLineEdit>("PCname");
+        name->setFocus();
+        type_text(name, QStringLiteral("abcdefghij0123456789"));
+        name->setCursorPosition(10);
+        paste(name, QStringLiteral("\U0001F409\U0001F409\U0001F409"));
+        QCOMPARE(name->text(), QStringLiteral("abcdefghij\U0001F409\U0001F4090123456789"));
+        QCOMPARE(name->cursorPosition(), 14);  // after the two dragons, two UTF-16 units each
+        QCOMPARE(window_->form().PCname.text, std::string("abcdefghij\xF0\x9F\x90\x89\xF0\x9F\x90\x89" "0123456789"));
+        // Room for one, in a run of the same letter: the paste stands at the caret,
+        // not where the widget's old and new texts first differ.
+        QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+        type_text(name, QStringLiteral("abcdefghij") + QString(11, QLatin1Char('a')));
+        name->setCursorPosition(11);
+        paste(name, QStringLiteral("ab"));
+        QCOMPARE(name->text(), QStringLiteral("abcdefghij") + QString(12, QLatin1Char('a')));
+        QCOMPARE(name->cursorPosition(), 12);
+    }
+
+    // The limit counts code points: an emoji and other astral characters are one each.
+    void the_name_keeps_22_code_points_with_astral_characters()
+    {
+        QLineEdit* name = widget<QLineEdit>("PCname");
+        name->setFocus();
+        const QString typed = QStringLiteral("\u00e6rwyn \u00fe\u00f3rsd\u00f3ttir \U0001F409xyzw");
+        QCOMPARE(typed.toUcs4().size(), qsizetype(22));
+        type_text(name, typed + QStringLiteral("\U0001D11E!"));
+        QCOMPARE(name->text(), typed);
+        QCOMPARE(QString::fromStdString(window_->form().PCname.text), typed);
+        QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(name, Qt::Key_Delete);
+        QCOMPARE(window_->form().PCname.text, std::string());
+        type_text(name, QString(11, QChar(0x20AC)) + QStringLiteral("\U00010348\U00010348\U00010348\U00010348"
+                                                                    "\U00010348\U00010348\U00010348\U00010348"
+                                                                    "\U00010348\U00010348\U00010348\U00010348"));
+        QCOMPARE(name->text().toUcs4().size(), qsizetype(22));
+        QCOMPARE(name->text().size(), qsizetype(33));
+    }
+
+    // A keyboard's text decoded by the model as Qt decodes it: each byte outside
+    // valid UTF-8 as one U+FFFD.
+    void the_model_reads_bad_bytes_as_qt_does()
+    {
+        for (const char* bytes : {"\xF0" "abc", "\xE2\x82x", "\xED\xA0\x80", "\xC0\xAF", "\xF4\x90\x80\x80",
+                                  "\xF0\x9F\x90", "\x80\xBF", "\xF8\x88\x80\x80\x80", "\xF0\x9F\x90\x89",
+                                  "\xEF\xBF\xBD", "ok\xC3"}) {
+            TextBox box("box");
+            box.type(bytes);
+            QCOMPARE(QString::fromStdString(box.text), QString::fromUtf8(bytes));
+        }
+    }
+
+    // Keys typed right after the window opens go to the name.
+    void the_focus_starts_in_the_name()
+    {
+        make_active();
+        QCOMPARE(QApplication::focusWidget(), window_->widget_of("PCname"));
+        QTest::keyClicks(static_cast<QWidget*>(nullptr), QStringLiteral("hello"));  // to the focus
+        QCOMPARE(window_->form().PCname.text, std::string("hello"));
+        QCOMPARE(widget<QListWidget>("Race_Selection")->currentRow(), 11);
+        QCOMPARE(window_->form().Race_Selection.list_index(), 11);
+        QVERIFY(events_.empty());
+    }
+
+    // Tab visits the controls in the window's order, each group by place, and
+    // passes over the read-only boxes, which a click still focuses for copying.
+    void tab_follows_the_window_and_skips_read_only_boxes()
+    {
+        make_active();
+        QStringList visited;
+        for (int i = 0; i < 200; ++i) {
+            visited << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            if (QApplication::focusWidget() == window_->widget_of("PCname")) break;
+        }
+        QStringList expected;
+        for (std::string_view name : form1_tab_order())
+            if (window_->widget_of(name)->isVisible()) expected << qt(name);
+        QCOMPARE(visited, expected);
+        for (const ControlDescription& c : form1_controls())
+            if (c.kind == ControlKind::TextBox && c.read_only) QVERIFY2(!visited.contains(qt(c.name)), std::string(c.name).c_str());
+        // The stat lines in window order: hit points and fatigue, the left column, the right column.
+        const QStringList stat_lines{
+            "Hitpoints_minus", "Hitpoints_plus", "Fatigue_minus", "Fatigue_plus", "ST_plus", "ST_minus", "CN_plus",
+            "CN_minus", "DX_plus", "DX_minus", "BE_plus", "BE_minus", "IN_plus", "IN_minus", "WP_plus", "WP_minus",
+            "PE_plus", "PE_minus", "CH_plus", "CH_minus"};
+        const qsizetype first = visited.indexOf(QStringLiteral("Hitpoints_minus"));
+        QCOMPARE(visited.mid(first, stat_lines.size()), stat_lines);
+        QCOMPARE(visited.mid(0, 4), (QStringList{"PCname", "Race_Selection", "Background_Selection", "Hitpoints_minus"}));
+        QCOMPARE(visited.last(), QStringLiteral("Quit"));
+        // Shift+Tab goes back.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Quit"));
+        // A click on a read-only box focuses it; its text can be selected and copied.
+        QLineEdit* strength = widget<QLineEdit>("Strength");
+        QTest::mouseClick(strength, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), strength);
+        QTest::keyClick(strength, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(strength->selectedText(), QStringLiteral("8"));
+        QTest::mouseClick(widget<QPlainTextEdit>("background_explanations")->viewport(), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), window_->widget_of("background_explanations"));
+        QVERIFY(events_.empty());
+    }
+
+    // Return or Enter on a highlighted entry does what a double click on it does, once.
+    void return_on_a_highlighted_entry_does_what_a_double_click_does()
+    {
+        struct Case {
+            std::string_view switch_button;  // shows the list first, or empty
+            std::string_view list;
+            int row;
+            Qt::Key key;
+        };
+        for (const Case& c : {Case{"", "Race_Selection", 0, Qt::Key_Return}, Case{"", "Background_Selection", 3, Qt::Key_Enter},
+                              Case{"", "Spell_list", 1, Qt::Key_Return}, Case{"Tech_select", "Schematic_list", 0, Qt::Key_Enter}}) {
+            const std::string what(c.list);
+            init();
+            make_active();
+            if (!c.switch_button.empty()) QTest::mouseClick(window_->widget_of(c.switch_button), Qt::LeftButton);
+            auto* list = widget<QListWidget>(c.list);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row_centre(list, c.row));
+            events_.clear();
+            QTest::keyClick(list, c.key);
+            QVERIFY2(events_of(what) == (std::vector<std::string>{what + ".Click", what + ".DblClick"}), what.c_str());
+            const QStringList after_key = shown_state(*window_);
+
+            PlannerWindow by_mouse(save_dialog_, program_end_);
+            by_mouse.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&by_mouse));
+            if (!c.switch_button.empty()) QTest::mouseClick(by_mouse.widget_of(c.switch_button), Qt::LeftButton);
+            auto* other = qobject_cast<QListWidget*>(by_mouse.widget_of(c.list));
+            QTest::mouseClick(other->viewport(), Qt::LeftButton, {}, row_centre(other, c.row));
+            double_click(other, c.row);
+            QVERIFY2(after_key == shown_state(by_mouse), what.c_str());
+            cleanup();
+        }
+        init();
+        make_active();
+        auto* races = widget<QListWidget>("Race_Selection");
+        QTest::mouseClick(races->viewport(), Qt::LeftButton, {}, row_centre(races, 0));
+        QTest::keyClick(races, Qt::Key_Return);
+        QCOMPARE(widget<QLabel>("Current_race")->text(), QStringLiteral("Dwarf"));
+        auto* spells = widget<QListWidget>("Spell_list");
+        QTest::mouseClick(spells->viewport(), Qt::LeftButton, {}, row_centre(spells, 0));
+        QTest::keyClick(spells, Qt::Key_Return);
+        QCOMPARE(window_->form().purchased.count(), 1);
+    }
+
+    // Return or Enter on a focused button clicks it once, as Space does.
+    void return_on_a_focused_button_clicks_it()
+    {
+        make_active();
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+            events_.clear();
+            QPushButton* plus = widget<QPushButton>("ST_plus");
+            plus->setFocus();
+            QTest::keyClick(plus, key);
+            QVERIFY(events_ == std::vector<std::string>{"ST_plus.Click"});
+        }
+        QCOMPARE(window_->form().Strength.text, std::string("11"));
+    }
+
+    // A list shows whole entries only: its height is cut down to its last whole
+    // row, at its place and width, also when it is scrolled to its end.
+    void lists_show_whole_rows_only()
+    {
+        double_click(widget<QListWidget>("Spell_list"), 0);  // something in purchased
+        QTest::mouseClick(widget<QPushButton>("Tech_select"), Qt::LeftButton);
+        for (const ControlDescription& c : form1_controls()) {
+            if (c.kind != ControlKind::ListBox) continue;
+            const std::string name(c.name);
+            auto* list = widget<QListWidget>(c.name);
+            QVERIFY2(list->count() > 0, name.c_str());
+            const int row = list->sizeHintForRow(0);
+            const int inside = list->viewport()->height();
+            QVERIFY2(inside % row == 0, name.c_str());
+            QVERIFY2(c.place.height / 15 - list->height() < row, name.c_str());
+            for (const bool at_end : {false, true}) {
+                if (at_end) list->scrollToBottom();
+                for (int i = 0; i < list->count(); ++i) {
+                    const QRect r = list->visualItemRect(list->item(i));
+                    QVERIFY2(r.top() >= inside || r.bottom() < 0 || (r.top() >= 0 && r.bottom() < inside), name.c_str());
+                }
+            }
+        }
     }
 
     void a_list_click_runs_click_once()

@@ -22,41 +22,115 @@ void TextBox::set_value(double v) { text = box_text(v); }
 
 namespace {
 
-// Length in bytes of the UTF-8 sequence that starts with this byte (1 for a stray byte).
-std::size_t utf8_length(unsigned char lead)
+// Length in bytes of the valid UTF-8 sequence that starts at text[i]; 0 where
+// text[i] starts none (a stray continuation byte, a lead byte without its
+// continuation bytes, an overlong form, a surrogate or a code beyond U+10FFFF).
+std::size_t valid_sequence_length(std::string_view text, std::size_t i)
 {
-    if (lead >= 0xF0 && lead < 0xF8) return 4;
-    if (lead >= 0xE0) return lead < 0xF0 ? 3 : 1;
-    if (lead >= 0xC0) return 2;
-    return 1;
+    const auto byte = [&](std::size_t k) { return i + k < text.size() ? static_cast<unsigned char>(text[i + k]) : 0u; };
+    const auto follows = [&](std::size_t k, unsigned lo = 0x80, unsigned hi = 0xBF) {
+        const unsigned b = byte(k);
+        return i + k < text.size() && b >= lo && b <= hi;
+    };
+    const unsigned lead = byte(0);
+    if (lead < 0x80) return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) return follows(1) ? 2 : 0;
+    if (lead >= 0xE0 && lead <= 0xEF) {
+        const unsigned lo = lead == 0xE0 ? 0xA0 : 0x80;
+        const unsigned hi = lead == 0xED ? 0x9F : 0xBF;
+        return follows(1, lo, hi) && follows(2) ? 3 : 0;
+    }
+    if (lead >= 0xF0 && lead <= 0xF4) {
+        const unsigned lo = lead == 0xF0 ? 0x90 : 0x80;
+        const unsigned hi = lead == 0xF4 ? 0x8F : 0xBF;
+        return follows(1, lo, hi) && follows(2) && follows(3) ? 4 : 0;
+    }
+    return 0;
 }
+
+// One character of a text as the box sees it: a line break ("\r\n", "\n" or a
+// lone "\r"), a valid UTF-8 sequence, or a single byte that is part of none.
+struct Character {
+    std::size_t bytes;
+    bool line_break;
+    bool valid;
+};
+
+Character character_at(std::string_view text, std::size_t i)
+{
+    if (text[i] == '\r') return {i + 1 < text.size() && text[i + 1] == '\n' ? 2u : 1u, true, true};
+    if (text[i] == '\n') return {1, true, true};
+    const std::size_t length = valid_sequence_length(text, i);
+    return length > 0 ? Character{length, false, true} : Character{1, false, false};
+}
+
+// The length that counts against a box's maximum: code points, a line break two.
+long long counted_length(std::string_view text)
+{
+    long long counted = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const Character c = character_at(text, i);
+        counted += c.line_break ? 2 : 1;
+        i += c.bytes;
+    }
+    return counted;
+}
+
+// The byte offset that lies `positions` caret steps after byte offset `from`,
+// or the end of the text.
+std::size_t offset_after(std::string_view text, std::size_t from, std::size_t positions)
+{
+    std::size_t i = from;
+    for (; positions > 0 && i < text.size(); --positions) i += character_at(text, i).bytes;
+    return i;
+}
+
+constexpr std::string_view replacement_character = "\xEF\xBF\xBD";  // U+FFFD
 
 }  // namespace
 
+std::size_t TextBox::edit(std::size_t at, std::size_t removed, std::string_view inserted)
+{
+    const std::size_t begin = offset_after(text, 0, at);
+    const std::size_t end = offset_after(text, begin, removed);
+    std::size_t caret = 0;
+    for (std::size_t i = 0; i < begin; i += character_at(text, i).bytes) ++caret;
+
+    const std::string_view all = text;
+    long long room = max_length > 0
+                         ? max_length - counted_length(all.substr(0, begin)) - counted_length(all.substr(end))
+                         : -1;
+    const auto take = [&](int counted) {
+        if (max_length <= 0) return true;
+        if (room < counted) return false;
+        room -= counted;
+        return true;
+    };
+
+    std::string taken;
+    for (std::size_t i = 0; i < inserted.size();) {
+        const Character c = character_at(inserted, i);
+        if (c.line_break) {
+            // Not taken in a one-line box, nor where it does not fit whole; what
+            // follows may still fit.
+            if (multi_line && take(2)) {
+                taken += "\r\n";
+                ++caret;
+            }
+        } else {
+            if (!take(1)) break;
+            taken += c.valid ? inserted.substr(i, c.bytes) : replacement_character;
+            ++caret;
+        }
+        i += c.bytes;
+    }
+    text.replace(begin, end - begin, taken);
+    return caret;
+}
+
 void TextBox::type(std::string_view typed)
 {
-    std::string kept;
-    std::size_t counted = 0;
-    const auto fits = [&](std::size_t n) { return max_length <= 0 || counted + n <= static_cast<std::size_t>(max_length); };
-    std::size_t i = 0;
-    while (i < typed.size()) {
-        if (typed[i] == '\r' || typed[i] == '\n') {
-            // One press of Enter: "\r\n", "\n" or a lone "\r".
-            std::size_t len = (typed[i] == '\r' && i + 1 < typed.size() && typed[i + 1] == '\n') ? 2 : 1;
-            i += len;
-            if (!multi_line) continue;
-            if (!fits(2)) continue;  // not taken, but what follows may still fit
-            kept += "\r\n";
-            counted += 2;
-            continue;
-        }
-        std::size_t len = std::min(utf8_length(static_cast<unsigned char>(typed[i])), typed.size() - i);
-        if (!fits(1)) break;
-        kept.append(typed.substr(i, len));
-        counted += 1;
-        i += len;
-    }
-    text = std::move(kept);
+    edit(0, text.size(), typed);  // no text holds more characters than bytes
 }
 
 bool sorted_list_less(std::string_view a, std::string_view b)

@@ -415,6 +415,33 @@ constexpr ControlDescription controls[] = {
 
 static_assert(std::size(controls) == 166, "Form1 has 166 controls");
 
+constexpr std::string_view tab_order[] = {
+    // Name
+    "PCname",
+    // Race and background lists
+    "Race_Selection", "Background_Selection",
+    // Stat lines: hit points and fatigue, then the attribute columns; "-" left of
+    // "+" in the first, "+" above "-" in the others
+    "Hitpoints_minus", "Hitpoints_plus", "Fatigue_minus", "Fatigue_plus",
+    "ST_plus", "ST_minus", "CN_plus", "CN_minus", "DX_plus", "DX_minus", "BE_plus", "BE_minus",
+    "IN_plus", "IN_minus", "WP_plus", "WP_minus", "PE_plus", "PE_minus", "CH_plus", "CH_minus",
+    // Skills: the combat and social groups of the left column, then thief and tech
+    "bow_minus", "bow_plus", "dodge_minus", "dodge_plus", "melee_minus", "melee_plus",
+    "throwing_minus", "throwing_plus",
+    "Gambling_minus", "Gambling_plus", "Haggle_minus", "Haggle_plus", "Heal_minus", "Heal_plus",
+    "Persausion_minus", "Persausion_plus",
+    "backstab_minus", "backstab_plus", "pickpocket_minus", "pickpocket_plus", "prowling_minus", "prowling_plus",
+    "spottrap_minus", "spottrap_plus",
+    "Repair_minus", "Repair_plus", "Firearms_minus", "Firearms_plus", "Picklocks_minus", "Picklocks_plus",
+    "ADTraps_minus", "ADTraps_plus",
+    // Spells and schematics (one list of each pair is shown), the purchases and
+    // the alternative background below them
+    "Magick_select", "Tech_select", "Magick_list", "Tech_list", "Spell_list", "Schematic_list",
+    "purchased", "Clear", "alternativebackground",
+    // Action buttons
+    "levelup", "SAVE", "Quit",
+};
+
 }  // namespace
 
 const WindowDescription& form1_window()
@@ -425,6 +452,11 @@ const WindowDescription& form1_window()
 std::span<const ControlDescription> form1_controls()
 {
     return controls;
+}
+
+std::span<const std::string_view> form1_tab_order()
+{
+    return tab_order;
 }
 
 }  // namespace tessmar

@@ -46,4 +46,12 @@ const WindowDescription& form1_window();
 // Every control of Form1, in description order.
 std::span<const ControlDescription> form1_controls();
 
+// The order in which Tab moves the focus through Form1: group by group as the
+// window shows them (name; race and background lists; stat lines; skills; spells
+// and schematics with the purchases and the alternative background; the action
+// buttons), each group by place, column by column. The first control has the
+// focus when the window opens. A control that is not listed, such as a read-only
+// display box, takes the focus only from a click.
+std::span<const std::string_view> form1_tab_order();
+
 }  // namespace tessmar

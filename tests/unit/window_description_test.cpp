@@ -116,6 +116,24 @@ TEST(WindowDescription, OnlyThreeTextBoxesTakeTyping)
     EXPECT_EQ(control("background_explanations").text, "Text1\r\n");
 }
 
+// Tab reaches every button, list and editable box that the window shows, once
+// each, starting at the name; the read-only boxes only take a click.
+TEST(WindowDescription, TabOrderHoldsEveryControlThatTakesInputOnce)
+{
+    std::set<std::string_view> listed;
+    for (std::string_view name : form1_tab_order()) {
+        EXPECT_TRUE(listed.insert(name).second) << name << " twice";
+        EXPECT_NE(find_control(name), nullptr) << name;
+    }
+    for (const ControlDescription& c : form1_controls()) {
+        const bool takes_input = c.visible && (c.kind == ControlKind::Button || c.kind == ControlKind::ListBox ||
+                                               (c.kind == ControlKind::TextBox && !c.read_only));
+        EXPECT_EQ(listed.count(c.name) == 1, takes_input) << c.name;
+    }
+    ASSERT_FALSE(form1_tab_order().empty());
+    EXPECT_EQ(form1_tab_order().front(), "PCname");
+}
+
 TEST(WindowDescription, OnlyRaceSelectionIsSorted)
 {
     for (const ControlDescription& c : form1_controls()) EXPECT_EQ(c.sorted, c.name == "Race_Selection") << c.name;
