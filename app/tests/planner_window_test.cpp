@@ -521,7 +521,16 @@ private slots:
     {
         QTemporaryDir home;
         QVERIFY(home.isValid());
-        const QByteArray saved_home = qgetenv("HOME"), saved_config = qgetenv("XDG_CONFIG_HOME");
+        // HOME and XDG_CONFIG_HOME point into the temporary home until the test ends.
+        struct Restore {
+            QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
+            ~Restore()
+            {
+                qputenv("HOME", home);
+                if (config.isNull()) qunsetenv("XDG_CONFIG_HOME");
+                else qputenv("XDG_CONFIG_HOME", config);
+            }
+        } restore;
         qputenv("HOME", QFile::encodeName(home.path()));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
         const QString documents = home.filePath(QStringLiteral("Documents"));
@@ -548,9 +557,6 @@ private slots:
             QVERIFY(!dialog.testOption(QFileDialog::DontConfirmOverwrite));
             QCOMPARE(dialog.directory(), QDir(c.opens_in));
         }
-        qputenv("HOME", saved_home);
-        if (saved_config.isNull()) qunsetenv("XDG_CONFIG_HOME");
-        else qputenv("XDG_CONFIG_HOME", saved_config);
     }
 
     void closing_the_window_ends_the_program()
