@@ -20,7 +20,10 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "window/window_description.h"
 
 namespace tessmar {
 
@@ -33,7 +36,11 @@ QRect pixel_rect(const Place& place)
 
 QFont screen_font(const Font& font)
 {
-    QFont f(QStringLiteral("Liberation Sans"));
+    // Liberation Sans first; what it has no letter for comes from the faces
+    // after it: emoji in colour, then the scripts beyond Latin, Greek and
+    // Cyrillic (DejaVu also draws emoji, but in black).
+    QFont f;
+    f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Noto Color Emoji"), QStringLiteral("DejaVu Sans")});
     f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(static_cast<int>(std::lround(font.points * 96 / 72)));
     f.setBold(font.bold);
@@ -92,7 +99,7 @@ void set_color(QWidget* widget, QPalette::ColorRole role, Color color)
 }
 
 // What every kind shares: place, font, tooltip, visibility.
-void mirror_common(const Control& control, QWidget* widget, const QFont& font, const QRect& rect)
+void mirror_common(const Control& control, QWidget* widget, const QRect& rect, const QFont& font)
 {
     if (widget->geometry() != rect) widget->setGeometry(rect);
     if (widget->font() != font) widget->setFont(font);
@@ -101,31 +108,9 @@ void mirror_common(const Control& control, QWidget* widget, const QFont& font, c
     if (widget->isHidden() == control.visible) widget->setVisible(control.visible);
 }
 
-void mirror_common(const Control& control, QWidget* widget, const QFont& font)
-{
-    mirror_common(control, widget, font, pixel_rect(control.place));
-}
-
 void mirror_common(const Control& control, QWidget* widget)
 {
-    mirror_common(control, widget, screen_font(control.font));
-}
-
-// The font with its letters set a little closer where the text, wrapped at
-// word breaks, would not fit the room otherwise: the installed face runs a few
-// per cent wider than the one the layout was made for.
-QFont fitted_font(QFont font, const QString& text, QSize room)
-{
-    const auto fits = [&](const QFont& f) {
-        const QRect wrapped = QFontMetrics(f).boundingRect(QRect(0, 0, room.width(), 1 << 20), Qt::TextWordWrap, text);
-        return wrapped.width() <= room.width() && wrapped.height() <= room.height();
-    };
-    if (fits(font)) return font;
-    for (int spacing = 98; spacing > 85; spacing -= 2) {
-        font.setLetterSpacing(QFont::PercentageSpacing, spacing);
-        if (fits(font)) break;
-    }
-    return font;
+    mirror_common(control, widget, pixel_rect(control.place), screen_font(control.font));
 }
 
 template <class W>
@@ -292,6 +277,13 @@ private:
     QPlainTextEdit* edit_;
 };
 
+// A caption's edge: one pixel round its letters, kept inside the label.
+constexpr int caption_edge = 1;
+QRect caption_area(const QRect& label)
+{
+    return label.adjusted(caption_edge, caption_edge, -caption_edge, -caption_edge);
+}
+
 // A label's caption with a thin edge of the opposite lightness around its
 // letters (dark round light captions, light round dark ones such as red), so
 // that it reads on any part of the grain. It has no background of its own.
@@ -304,7 +296,7 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
-        const QRect room = contentsRect();
+        const QRect room = caption_area(contentsRect());
         if (laid_out_.text() != text() || laid_out_.textWidth() != room.width() || laid_out_font_ != font()) {
             laid_out_.setTextFormat(Qt::PlainText);
             laid_out_.setTextWidth(room.width());  // wraps at word breaks
@@ -327,6 +319,53 @@ private:
     QFont laid_out_font_;
 };
 
+// Where a label's caption and the edge around its letters go.
+class CaptionRoom {
+public:
+    QRect rect;  // the label's place, or that place widened into free picture
+    QFont font;  // at normal letter spacing
+
+    // The room for caption in a label at place (named name): its place where
+    // the caption fits there at the font's own size and spacing; else the place
+    // widened as far as the caption needs, to the right or else to the left,
+    // where no other control of the window stands and the window does not end;
+    // else the place with the face a pixel smaller.
+    static CaptionRoom fit(const QString& caption, const QRect& place, const QFont& font, std::string_view name)
+    {
+        if (fits(caption, place.size(), font)) return {place, font};
+        const int one_line = QFontMetrics(font).boundingRect(QRect(0, 0, 1 << 20, 1 << 20), 0, caption).width();
+        const int extra = std::max(one_line + 2 * caption_edge - place.width(), 1);
+        const QRect right(place.right() + 1, place.top(), extra, place.height());
+        if (is_free_picture(right, name)) return {place.adjusted(0, 0, extra, 0), font};
+        const QRect left(place.left() - extra, place.top(), extra, place.height());
+        if (is_free_picture(left, name)) return {place.adjusted(-extra, 0, 0, 0), font};
+        QFont smaller = font;
+        smaller.setPixelSize(font.pixelSize() - 1);
+        return {place, smaller};
+    }
+
+    // Whether caption, wrapped at word breaks, fits a room of that size with its edge.
+    static bool fits(const QString& caption, QSize room, const QFont& font)
+    {
+        const QRect area = caption_area(QRect(QPoint(0, 0), room));
+        const QRect wrapped =
+            QFontMetrics(font).boundingRect(QRect(0, 0, area.width(), 1 << 20), Qt::TextWordWrap, caption);
+        return wrapped.width() <= area.width() && wrapped.height() <= area.height();
+    }
+
+private:
+    // Inside the window, and over none of its controls but the named one.
+    static bool is_free_picture(const QRect& strip, std::string_view name)
+    {
+        const WindowDescription& window = form1_window();
+        if (!QRect(0, 0, pixels(window.client_width), pixels(window.client_height)).contains(strip)) return false;
+        for (const ControlDescription& other : form1_controls())
+            if (other.name != name && other.kind != ControlKind::FileDialog && pixel_rect(other.place).intersects(strip))
+                return false;
+        return true;
+    }
+};
+
 class LabelView final : public ControlView {
 public:
     LabelView(Label& label, QWidget* parent) : label_(label), widget_(make_widget<CaptionLabel>(label, parent))
@@ -343,13 +382,13 @@ public:
         // Fitting measures the wrapped caption: only when the caption, place or font changed.
         const QRect place = pixel_rect(label_.place);
         if (!fitted_ || caption != fitted_caption_ || place != fitted_place_ || label_.font != fitted_for_) {
-            fitted_font_ = fitted_font(screen_font(label_.font), caption, place.size());
+            room_ = CaptionRoom::fit(caption, place, screen_font(label_.font), label_.name());
             fitted_caption_ = caption;
             fitted_place_ = place;
             fitted_for_ = label_.font;
             fitted_ = true;
         }
-        mirror_common(label_, widget_, fitted_font_);
+        mirror_common(label_, widget_, room_.rect, room_.font);
         set_color(widget_, QPalette::WindowText, label_.fore_color);
         if (widget_->text() != caption) widget_->setText(caption);
     }
@@ -361,7 +400,7 @@ private:
     QString fitted_caption_;
     QRect fitted_place_;
     Font fitted_for_;
-    QFont fitted_font_;
+    CaptionRoom room_;
 };
 
 // A push button drawn in its back colour (the palette's Button role) with a
@@ -561,7 +600,7 @@ public:
         }
         const int frame = 2 * widget_->frameWidth();
         rect.setHeight(frame + std::max(1, (rect.height() - frame) / row_height_) * row_height_);
-        mirror_common(list_, widget_, font, rect);
+        mirror_common(list_, widget_, rect, font);
         set_color(widget_, QPalette::Base, list_.back_color);
         set_color(widget_, QPalette::Text, list_.fore_color);
         if (shown_items_ != list_.items()) {

@@ -2,19 +2,42 @@
 #include "qt_platform.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
-#include <QFileDialog>
+#include <QStandardPaths>
+#include <QStringList>
 #include <QStyleFactory>
 
 #include "control_views.h"
 
 namespace tessmar {
 
-std::string QtSaveAsDialog::show_save_as()
+std::string QtSaveAsDialog::show_save_as(const SaveAsRequest& request)
 {
-    const QString path = QFileDialog::getSaveFileName(parent_, QStringLiteral("Save As"), QString(),
-                                                      QStringLiteral("Text files (*.txt);;All files (*)"));
-    return path.isEmpty() ? std::string() : QFile::encodeName(path).toStdString();
+    QFileDialog dialog(parent_);
+    prepare_save_dialog(dialog, request);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
+}
+
+QString documents_folder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QDir(documents).exists()) return documents;
+    return QDir::homePath();
+}
+
+void prepare_save_dialog(QFileDialog& dialog, const SaveAsRequest& request)
+{
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setWindowTitle(QString::fromStdString(request.title));
+    QStringList filters;
+    for (const std::string& filter : request.filters) filters << QString::fromStdString(filter);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(QString::fromStdString(request.default_suffix));
+    const QString folder = QFile::decodeName(request.folder.c_str());
+    dialog.setDirectory(!folder.isEmpty() && QDir(folder).exists() ? folder : documents_folder());
 }
 
 void QtProgramEnd::end_program() { QCoreApplication::exit(0); }

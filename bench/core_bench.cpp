@@ -18,7 +18,7 @@ namespace {
 
 class NoSaveDialog : public SaveAsDialog {
 public:
-    std::string show_save_as() override { return {}; }
+    std::string show_save_as(const SaveAsRequest&) override { return {}; }
 };
 
 class NoProgramEnd : public ProgramEnd {

@@ -24,7 +24,7 @@ namespace {
 class ScriptedSaveDialog : public SaveAsDialog {
 public:
     std::string answer;
-    std::string show_save_as() override { return std::exchange(answer, {}); }
+    std::string show_save_as(const SaveAsRequest&) override { return std::exchange(answer, {}); }
 };
 
 class ScriptedProgramEnd : public ProgramEnd {

@@ -2,7 +2,12 @@
 # Installs the Debian packages that building and testing the planner need,
 # only those that are missing: one apt-get update, then apt-get install -y.
 set -euo pipefail
-packages=(cmake g++ make libgtest-dev librapidcheck-dev qt6-base-dev fonts-liberation2 xvfb xauth "$@")
+# fonts-liberation2 is the window's face; fonts-noto-color-emoji (10 MB, the one
+# colour emoji face Debian has) and fonts-dejavu-core (3 MB, scripts such as
+# Hebrew, Arabic, Armenian and Georgian) draw what it has no letters for.
+# libxcb1-dev lets the planner try the display before Qt does.
+packages=(cmake g++ make libgtest-dev librapidcheck-dev qt6-base-dev libxcb1-dev
+          fonts-liberation2 fonts-noto-color-emoji fonts-dejavu-core xvfb xauth "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

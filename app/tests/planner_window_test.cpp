@@ -3,6 +3,8 @@
 // picture and the coloured buttons on screen, and the ends of the program.
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -89,6 +91,36 @@ private:
         for (const std::string& e : events_)
             if (e.rfind(control + ".", 0) == 0) own.push_back(e);
         return own;
+    }
+
+    // What is wrong with a label's caption as shown: squeezed, a face too small,
+    // clipped, or run over another control; empty when nothing is.
+    QString caption_problem(const ControlDescription& described)
+    {
+        const QWidget* w = window_->widget_of(described.name);
+        const QLabel* label = qobject_cast<const QLabel*>(w);
+        if (label == nullptr) return QStringLiteral("no label");
+        const QFont font = label->font();
+        QFont normal = screen_font(described.font);
+        normal.setPixelSize(font.pixelSize());
+        const QString caption = label->text();
+        if (QFontMetrics(font).horizontalAdvance(caption) != QFontMetrics(normal).horizontalAdvance(caption))
+            return QStringLiteral("letters set closer than normal");
+        if (font.pixelSize() < screen_font(described.font).pixelSize() - 1) return QStringLiteral("face too small");
+        // One pixel of edge on every side of the wrapped caption.
+        const QRect wrapped = QFontMetrics(font).boundingRect(QRect(0, 0, w->width() - 2, 1 << 20), Qt::TextWordWrap, caption);
+        if (wrapped.width() > w->width() - 2 || wrapped.height() > w->height() - 2)
+            return QStringLiteral("needs %1x%2 in %3x%4").arg(wrapped.width() + 2).arg(wrapped.height() + 2).arg(w->width()).arg(w->height());
+        const QRect place = pixel_rect(described.place);
+        for (const QRect& beside : {QRect(w->x(), w->y(), place.x() - w->x(), w->height()),
+                                    QRect(place.right() + 1, w->y(), w->geometry().right() - place.right(), w->height())}) {
+            if (beside.isEmpty()) continue;
+            if (!window_->rect().contains(beside)) return QStringLiteral("runs out of the window");
+            for (const ControlDescription& other : form1_controls())
+                if (other.name != described.name && pixel_rect(other.place).intersects(beside))
+                    return QStringLiteral("runs over ") + qt(other.name);
+        }
+        return {};
     }
 
     QPoint row_centre(QListWidget* list, int row) { return list->visualItemRect(list->item(row)).center(); }
@@ -208,6 +240,11 @@ private slots:
             if (described.kind == ControlKind::ListBox) {  // cut to whole rows: see lists_show_whole_rows_only
                 QVERIFY2(w->geometry().topLeft() == place.topLeft() && w->width() == place.width(), name.c_str());
                 QVERIFY2(w->height() <= place.height(), name.c_str());
+            } else if (described.kind == ControlKind::Label) {
+                // A caption wider than its place runs on into free picture
+                // beside it (captions_fit_at_normal_spacing checks where).
+                QVERIFY2(w->geometry().contains(place) && w->y() == place.y() && w->height() == place.height(),
+                         name.c_str());
             } else {
                 QVERIFY2(w->geometry() == place, name.c_str());
             }
@@ -264,6 +301,49 @@ private slots:
         }
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
         QCOMPARE(widget<QLabel>("Label41")->text(), QStringLiteral("\"Purchased\" Spells and Schematics"));
+    }
+
+    // Every label's caption fits with its edge at the face's normal spacing, in
+    // its place or in its place widened over picture where no other control
+    // stands, for the captions at start and those the rules write.
+    void captions_fit_at_normal_spacing()
+    {
+        QStringList problems;
+        const auto check_all = [&](const QString& when) {
+            for (const ControlDescription& described : form1_controls()) {
+                if (described.kind != ControlKind::Label) continue;
+                if (QString problem = caption_problem(described); !problem.isEmpty())
+                    problems << QStringLiteral("%1 (%2): %3").arg(qt(described.name), when, problem);
+            }
+        };
+        check_all(QStringLiteral("start"));
+        Form1& form = window_->form();
+        for (int race = 0; race < form.Race_Selection.count(); ++race) {
+            form.Race_Selection.user_double_click(race);
+            window_->mirror();
+            check_all(qt(form.Current_race.caption));
+        }
+        for (int background = 0; background < form.Background_Selection.count(); ++background) {
+            form.Background_Selection.user_double_click(background);
+            window_->mirror();
+            check_all(qt(form.Current_background.caption));
+        }
+        QTest::mouseClick(widget<QPushButton>("Tech_select"), Qt::LeftButton);
+        check_all(qt(form.Spelltechindicator.caption));
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
+    }
+
+    // Names in other scripts and with emoji show their letters, not empty boxes.
+    void typed_names_in_other_scripts_have_their_letters()
+    {
+        QLineEdit* name = widget<QLineEdit>("PCname");
+        const QFontMetrics metrics(name->font());
+        for (const QString& typed : {QStringLiteral("\u00E6rwyn \u00FE\u00F3rsd\u00F3ttir"), QStringLiteral("\u0391\u03B8\u03B7\u03BD\u03AC"),
+                                     QStringLiteral("\u0412\u0430\u0441\u0438\u043B\u0438\u0441\u0430"),
+                                     QStringLiteral("\u05E9\u05DC\u05D5\u05DD \u0531\u0580\u0561"),
+                                     QString::fromUcs4(U"\U0001F409\U0001F5E1\U0001F3F9")})
+            for (const char32_t letter : typed.toUcs4())
+                QVERIFY2(metrics.inFontUcs4(letter), qPrintable(QStringLiteral("U+%1 in %2").arg(letter, 4, 16, QLatin1Char('0')).arg(typed)));
     }
 
     void start_state_is_shown()
@@ -692,6 +772,68 @@ private slots:
         QCOMPARE(save_dialog_.shown, 2);
         QVERIFY(QFileInfo(folder.filePath(QStringLiteral("sheet.txt"))).size() > 0);
         QCOMPARE(widget<QLineEdit>("message_window")->text(), QString());
+    }
+
+    // The dialog is asked for a text file, "txt" added to a bare name, starting
+    // in the documents folder and, after a save, in that save's folder.
+    void save_asks_for_a_text_file_where_the_last_one_went()
+    {
+        QTest::mouseClick(widget<QPushButton>("SAVE"), Qt::LeftButton);  // cancelled
+        QCOMPARE(save_dialog_.asked.title, std::string("Save character sheet"));
+        QVERIFY(save_dialog_.asked.filters == (std::vector<std::string>{"Text files (*.txt)", "All files (*)"}));
+        QCOMPARE(save_dialog_.asked.default_suffix, std::string("txt"));
+        QCOMPARE(save_dialog_.asked.folder, std::string());
+        QTemporaryDir folder;
+        save_dialog_.answer = folder.filePath(QStringLiteral("hero.txt")).toStdString();
+        QTest::mouseClick(widget<QPushButton>("SAVE"), Qt::LeftButton);
+        save_dialog_.answer.clear();
+        QTest::mouseClick(widget<QPushButton>("SAVE"), Qt::LeftButton);
+        QCOMPARE(QDir(QString::fromStdString(save_dialog_.asked.folder)), QDir(folder.path()));
+        QCOMPARE(save_dialog_.shown, 3);
+    }
+
+    // Qt's dialog set up from such a request: its title, filters, suffix, the
+    // overwrite question left on, and the folder it opens in.
+    void the_qt_dialog_takes_the_request()
+    {
+        QTemporaryDir home;
+        QVERIFY(home.isValid());
+        // HOME and XDG_CONFIG_HOME point into the temporary home until the test ends.
+        struct Restore {
+            QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
+            ~Restore()
+            {
+                qputenv("HOME", home);
+                if (config.isNull()) qunsetenv("XDG_CONFIG_HOME");
+                else qputenv("XDG_CONFIG_HOME", config);
+            }
+        } restore;
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
+        const QString documents = home.filePath(QStringLiteral("Documents"));
+        const QString sheets = home.filePath(QStringLiteral("sheets"));
+        QVERIFY(QDir().mkpath(sheets));
+        struct Case {
+            std::string folder;
+            bool documents_exist;
+            QString opens_in;
+        };
+        for (const Case& c : {Case{"", false, home.path()}, Case{"", true, documents},
+                              Case{sheets.toStdString(), true, sheets},
+                              Case{home.filePath(QStringLiteral("gone")).toStdString(), true, documents},
+                              Case{home.filePath(QStringLiteral("gone")).toStdString(), false, home.path()}}) {
+            QVERIFY(c.documents_exist ? QDir().mkpath(documents) : QDir(documents).removeRecursively());
+            QFileDialog dialog;
+            dialog.setOption(QFileDialog::DontUseNativeDialog);
+            prepare_save_dialog(dialog, SaveAsRequest{"Save character sheet", {"Text files (*.txt)", "All files (*)"}, "txt", c.folder});
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("Save character sheet"));
+            QCOMPARE(dialog.nameFilters(), (QStringList{QStringLiteral("Text files (*.txt)"), QStringLiteral("All files (*)")}));
+            QCOMPARE(dialog.selectedNameFilter(), QStringLiteral("Text files (*.txt)"));
+            QCOMPARE(dialog.defaultSuffix(), QStringLiteral("txt"));
+            QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
+            QVERIFY(!dialog.testOption(QFileDialog::DontConfirmOverwrite));
+            QCOMPARE(dialog.directory(), QDir(c.opens_in));
+        }
     }
 
     void closing_the_window_ends_the_program()

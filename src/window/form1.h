@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "platform/controls.h"
@@ -47,6 +48,7 @@ private:
     ControlSet controls_;
     SaveAsDialog& save_dialog_;
     ProgramEnd& program_end_;
+    std::string save_folder_;  // where the next Save As starts: the folder of the path last chosen
 
     template <class T>
     T& control(std::string_view name) { return controls_.get<T>(name); }

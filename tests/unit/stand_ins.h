@@ -1,5 +1,6 @@
 // Stand-ins for the Save As dialog and the end of the program: the dialog
-// answers whatever the test put in `answer`, and both count their calls.
+// answers whatever the test put in `answer` and keeps what it was last asked;
+// both count their calls.
 #pragma once
 
 #include <string>
@@ -12,9 +13,11 @@ class StubSaveDialog : public SaveAsDialog {
 public:
     std::string answer;
     int shown = 0;
-    std::string show_save_as() override
+    SaveAsRequest asked;
+    std::string show_save_as(const SaveAsRequest& request) override
     {
         ++shown;
+        asked = request;
         return answer;
     }
 };

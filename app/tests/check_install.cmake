@@ -1,0 +1,26 @@
+# Installs the build into a fresh prefix: the planner lands in bin/ and its menu
+# entry in share/applications/, and the entry passes desktop-file-validate
+# where that is installed.
+cmake_minimum_required(VERSION 3.25)
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX} RESULT_VARIABLE status OUTPUT_QUIET)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${status}")
+endif()
+foreach(file bin/tessmar-planner share/applications/tessmar-planner.desktop)
+  if(NOT EXISTS ${PREFIX}/${file})
+    message(FATAL_ERROR "not installed: ${file}")
+  endif()
+endforeach()
+file(READ ${PREFIX}/share/applications/tessmar-planner.desktop entry)
+if(NOT entry MATCHES "\nExec=tessmar-planner\n" OR NOT entry MATCHES "\nCategories=Game;RolePlaying;\n")
+  message(FATAL_ERROR "the menu entry lacks its command or its categories: ${entry}")
+endif()
+find_program(VALIDATE desktop-file-validate)
+if(VALIDATE)
+  execute_process(COMMAND ${VALIDATE} ${PREFIX}/share/applications/tessmar-planner.desktop
+                  RESULT_VARIABLE status OUTPUT_VARIABLE complaints ERROR_VARIABLE complaints)
+  if(NOT status EQUAL 0 OR NOT complaints STREQUAL "")
+    message(FATAL_ERROR "desktop-file-validate: ${complaints}")
+  endif()
+endif()

@@ -1,0 +1,18 @@
+// The Save As dialog's settings for the character sheet.
+#include "sheet_file/save_request.h"
+
+#include <filesystem>
+
+namespace tessmar {
+
+SaveAsRequest character_sheet_request(const std::string& folder)
+{
+    return SaveAsRequest{"Save character sheet", {"Text files (*.txt)", "All files (*)"}, "txt", folder};
+}
+
+std::string folder_of(const std::string& path)
+{
+    return std::filesystem::path(path).parent_path().string();
+}
+
+}  // namespace tessmar
