@@ -8,16 +8,17 @@
 #include <vector>
 
 #include "magick_tech/catalogue.h"
-#include "magick_tech/description_catalogue.h"
 
 namespace tessmar {
 namespace {
 
-template <class Table>
-std::vector<std::string_view> flatten(const Table& table)
+// Every item's name or every item's description, group by group.
+template <class Groups>
+std::vector<std::string_view> flatten(const Groups& groups, std::string_view CatalogueItem::*text)
 {
     std::vector<std::string_view> all;
-    for (const auto& row : table) all.insert(all.end(), row.begin(), row.end());
+    for (const auto& group : groups)
+        for (const CatalogueItem& item : group.items) all.push_back(item.*text);
     return all;
 }
 
@@ -35,8 +36,8 @@ std::size_t count_at_most(const std::vector<std::string_view>& texts, std::size_
 
 TEST(Catalogue, EveryPurchasedLineNamesOneItem)
 {
-    std::vector<std::string_view> names = flatten(spell_names);
-    const std::vector<std::string_view> schematics = flatten(schematic_names);
+    std::vector<std::string_view> names = flatten(colleges, &CatalogueItem::name);
+    const std::vector<std::string_view> schematics = flatten(disciplines, &CatalogueItem::name);
     names.insert(names.end(), schematics.begin(), schematics.end());
     EXPECT_EQ(std::set<std::string_view>(names.begin(), names.end()).size(), 80u + 56u);
     for (std::string_view name : names) {
@@ -48,7 +49,7 @@ TEST(Catalogue, EveryPurchasedLineNamesOneItem)
 
 TEST(SpellDescriptions, CountsAndLengths)
 {
-    const std::vector<std::string_view> texts = flatten(spell_description_table);
+    const std::vector<std::string_view> texts = flatten(colleges, &CatalogueItem::description);
     ASSERT_EQ(texts.size(), 80u);
     EXPECT_EQ(std::set<std::string_view>(texts.begin(), texts.end()).size(), 80u) << "descriptions repeat";
     for (std::string_view text : texts) EXPECT_TRUE(plain_ascii(text)) << text;
@@ -62,7 +63,7 @@ TEST(SpellDescriptions, CountsAndLengths)
     EXPECT_EQ(count_at_most(texts, 158), 79u);
 }
 
-TEST(SpellDescriptions, TellingRowsHaveTheirLengths)
+TEST(SpellDescriptions, ChosenItemsHaveTheirLengths)
 {
     struct Row {
         int college, rank;
@@ -83,13 +84,13 @@ TEST(SpellDescriptions, TellingRowsHaveTheirLengths)
         {15, 4, 106},     // Tempus Fugit
     };
     for (const Row& row : rows)
-        EXPECT_EQ(spell_description_table[row.college][row.rank].size(), row.length)
-            << spell_names[row.college][row.rank];
+        EXPECT_EQ(colleges[row.college].items[row.rank].description.size(), row.length)
+            << colleges[row.college].items[row.rank].name;
 }
 
 TEST(SchematicDescriptions, CountsAndLengths)
 {
-    const std::vector<std::string_view> texts = flatten(schematic_description_table);
+    const std::vector<std::string_view> texts = flatten(disciplines, &CatalogueItem::description);
     ASSERT_EQ(texts.size(), 56u);
     EXPECT_EQ(std::set<std::string_view>(texts.begin(), texts.end()).size(), 56u) << "descriptions repeat";
     for (std::string_view text : texts) EXPECT_TRUE(plain_ascii(text)) << text;
@@ -104,7 +105,7 @@ TEST(SchematicDescriptions, CountsAndLengths)
     EXPECT_EQ(count_at_most(texts, 137), 55u);
 }
 
-TEST(SchematicDescriptions, TellingRowsHaveTheirLengths)
+TEST(SchematicDescriptions, ChosenItemsHaveTheirLengths)
 {
     struct Row {
         int discipline, position;
@@ -127,8 +128,8 @@ TEST(SchematicDescriptions, TellingRowsHaveTheirLengths)
         {7, 6, 51},   // Revitalizer
     };
     for (const Row& row : rows)
-        EXPECT_EQ(schematic_description_table[row.discipline][row.position].size(), row.length)
-            << schematic_names[row.discipline][row.position];
+        EXPECT_EQ(disciplines[row.discipline].items[row.position].description.size(), row.length)
+            << disciplines[row.discipline].items[row.position].name;
 }
 
 }  // namespace
