@@ -191,119 +191,97 @@ TEST(ItemPurchase, RulesInTheirOrder)
     rules_in_their_order(schematics);
 }
 
-template <class Kind>
-void whole_group_in_order(const KindCase<Kind>& k)
+// Runs check once per kind, on a freshly loaded window with the kind's lists in front.
+template <class Check>
+void for_each_kind(Check check)
 {
-    SCOPED_TRACE(k.name);
-    LoadedWindow window;
-    Form1& form = window.form;
-    k.show(form);
-    if (k.whole_group_level != nullptr) form.Clevel.text = k.whole_group_level;
-    k.kind.attribute(form).text = k.whole_group_attribute;
-    if (k.whole_group_pool > 0) set_pool(form, k.whole_group_pool);
-    ASSERT_EQ(form.cpsleft, k.kind.items);
-    if (k.whole_group_level == nullptr) {
-        ASSERT_EQ(form.Clevel.text, "1");
-    }
-    k.kind.group_list(form).user_click(k.whole_group);
-    for (int position = 0; position < k.kind.items; ++position) {
-        k.kind.item_list(form).user_double_click(position);
-        EXPECT_EQ(form.message_window.text, "") << position;
-        EXPECT_TRUE(purchase_invariants_hold(form)) << position;
-    }
-    EXPECT_EQ(form.purchased.items(), k.whole_group_items);
-    EXPECT_EQ(form.cpsleft, 0);
-    EXPECT_EQ(form.aptitude.text, k.whole_group_aptitude);
-    EXPECT_EQ(form.aptitude.back_color, k.whole_group_colour);
-    k.kind.item_list(form).user_double_click(0);
-    EXPECT_EQ(form.message_window.text, "No CPs left!");
+    const auto run = [&check](const auto& k) {
+        SCOPED_TRACE(k.name);
+        LoadedWindow window;
+        k.show(window.form);
+        check(k, window.form);
+    };
+    run(spells);
+    run(schematics);
 }
 
 TEST(ItemPurchase, AWholeGroupInOrder)
 {
-    whole_group_in_order(spells);
-    whole_group_in_order(schematics);
-}
-
-template <class Kind>
-void no_highlighted_item(const KindCase<Kind>& k)
-{
-    SCOPED_TRACE(k.name);
-    LoadedWindow window;
-    Form1& form = window.form;
-    k.show(form);
-    k.kind.group_list(form).user_click(k.unhighlighted_group);
-    ASSERT_EQ(k.kind.item_list(form).list_index(), -1);
-    const PurchaseState before = PurchaseState::of(form);
-    (form.*k.double_click)();
-    EXPECT_EQ(form.message_window.text, "");
-    expect_state(PurchaseState::of(form), before);
-
-    set_pool(form, 0);
-    (form.*k.double_click)();
-    EXPECT_EQ(form.message_window.text, "No CPs left!");
-    EXPECT_TRUE(purchase_invariants_hold(form));
+    for_each_kind([](const auto& k, Form1& form) {
+        if (k.whole_group_level != nullptr) form.Clevel.text = k.whole_group_level;
+        k.kind.attribute(form).text = k.whole_group_attribute;
+        if (k.whole_group_pool > 0) set_pool(form, k.whole_group_pool);
+        ASSERT_EQ(form.cpsleft, k.kind.items);
+        if (k.whole_group_level == nullptr) {
+            ASSERT_EQ(form.Clevel.text, "1");
+        }
+        k.kind.group_list(form).user_click(k.whole_group);
+        for (int position = 0; position < k.kind.items; ++position) {
+            k.kind.item_list(form).user_double_click(position);
+            EXPECT_EQ(form.message_window.text, "") << position;
+            EXPECT_TRUE(purchase_invariants_hold(form)) << position;
+        }
+        EXPECT_EQ(form.purchased.items(), k.whole_group_items);
+        EXPECT_EQ(form.cpsleft, 0);
+        EXPECT_EQ(form.aptitude.text, k.whole_group_aptitude);
+        EXPECT_EQ(form.aptitude.back_color, k.whole_group_colour);
+        k.kind.item_list(form).user_double_click(0);
+        EXPECT_EQ(form.message_window.text, "No CPs left!");
+    });
 }
 
 TEST(ItemPurchase, NoHighlightedItemBuysNothingAndWritesNothing)
 {
-    no_highlighted_item(spells);
-    no_highlighted_item(schematics);
-}
+    for_each_kind([](const auto& k, Form1& form) {
+        k.kind.group_list(form).user_click(k.unhighlighted_group);
+        ASSERT_EQ(k.kind.item_list(form).list_index(), -1);
+        const PurchaseState before = PurchaseState::of(form);
+        (form.*k.double_click)();
+        EXPECT_EQ(form.message_window.text, "");
+        expect_state(PurchaseState::of(form), before);
 
-template <class Kind>
-void each_group_fills_the_item_list(const KindCase<Kind>& k)
-{
-    SCOPED_TRACE(k.name);
-    LoadedWindow window;
-    Form1& form = window.form;
-    k.show(form);
-    ListBox& items = k.kind.item_list(form);
-    form.background_explanations.text = "the last description";
-    for (int group = 0; group < k.kind.groups; ++group) {
-        form.message_window.text = k.message_cleared_by_a_group_click;
-        k.kind.group_list(form).user_click(group);
-        EXPECT_EQ(form.message_window.text, "") << group;
-        ASSERT_EQ(items.count(), k.kind.items) << group;
-        for (int position = 0; position < k.kind.items; ++position)
-            EXPECT_EQ(items.item(position), k.kind.item(group, position).name);
-        EXPECT_EQ(items.list_index(), -1) << group;
-        EXPECT_EQ(form.background_explanations.text, "the last description") << group;
-    }
+        set_pool(form, 0);
+        (form.*k.double_click)();
+        EXPECT_EQ(form.message_window.text, "No CPs left!");
+        EXPECT_TRUE(purchase_invariants_hold(form));
+    });
 }
 
 TEST(ItemPurchase, EachGroupFillsTheItemListByIndex)
 {
-    each_group_fills_the_item_list(spells);
-    each_group_fills_the_item_list(schematics);
-}
-
-template <class Kind>
-void highlighting_shows_the_description(const KindCase<Kind>& k)
-{
-    SCOPED_TRACE(k.name);
-    LoadedWindow window;
-    Form1& form = window.form;
-    k.show(form);
-    ListBox& items = k.kind.item_list(form);
-    for (int group = 0; group < k.kind.groups; ++group) {
-        k.kind.group_list(form).user_click(group);
-        form.message_window.text = k.message_kept_by_an_item_click;
-        for (int position = 0; position < k.kind.items; ++position) {
-            items.user_click(position);
-            EXPECT_EQ(form.background_explanations.text, k.kind.item(group, position).description);
-            EXPECT_EQ(form.message_window.text, k.message_kept_by_an_item_click);
+    for_each_kind([](const auto& k, Form1& form) {
+        ListBox& items = k.kind.item_list(form);
+        form.background_explanations.text = "the last description";
+        for (int group = 0; group < k.kind.groups; ++group) {
+            form.message_window.text = k.message_cleared_by_a_group_click;
+            k.kind.group_list(form).user_click(group);
+            EXPECT_EQ(form.message_window.text, "") << group;
+            ASSERT_EQ(items.count(), k.kind.items) << group;
+            for (int position = 0; position < k.kind.items; ++position)
+                EXPECT_EQ(items.item(position), k.kind.item(group, position).name);
+            EXPECT_EQ(items.list_index(), -1) << group;
+            EXPECT_EQ(form.background_explanations.text, "the last description") << group;
         }
-        form.background_explanations.text = "kept";
-        items.set_list_index(-1);  // no item: nothing shown
-        EXPECT_EQ(form.background_explanations.text, "kept");
-    }
+    });
 }
 
 TEST(ItemPurchase, HighlightingAnItemShowsItsDescriptionOnly)
 {
-    highlighting_shows_the_description(spells);
-    highlighting_shows_the_description(schematics);
+    for_each_kind([](const auto& k, Form1& form) {
+        ListBox& items = k.kind.item_list(form);
+        for (int group = 0; group < k.kind.groups; ++group) {
+            k.kind.group_list(form).user_click(group);
+            form.message_window.text = k.message_kept_by_an_item_click;
+            for (int position = 0; position < k.kind.items; ++position) {
+                items.user_click(position);
+                EXPECT_EQ(form.background_explanations.text, k.kind.item(group, position).description);
+                EXPECT_EQ(form.message_window.text, k.message_kept_by_an_item_click);
+            }
+            form.background_explanations.text = "kept";
+            items.set_list_index(-1);  // no item: nothing shown
+            EXPECT_EQ(form.background_explanations.text, "kept");
+        }
+    });
 }
 
 }  // namespace
