@@ -85,6 +85,19 @@ TEST_F(DescriptionClicks, StartUpEndsOnBackgroundZero)
     EXPECT_EQ(form.background_explanations.text, "No significant background");
 }
 
+// A race is found by its position in the sorted list, so a row placed out of
+// the list's order would give its position to another race.
+TEST_F(DescriptionClicks, EachListHoldsItsTableInTheTablesOrder)
+{
+    ASSERT_EQ(form.Race_Selection.count(), static_cast<int>(race_count));
+    for (std::size_t race = 0; race < race_count; ++race)
+        EXPECT_EQ(form.Race_Selection.item(static_cast<int>(race)), race_table[race].entry) << race;
+    ASSERT_EQ(form.Background_Selection.count(), static_cast<int>(background_count));
+    for (std::size_t background = 0; background < background_count; ++background)
+        EXPECT_EQ(form.Background_Selection.item(static_cast<int>(background)), background_table[background].entry)
+            << background;
+}
+
 TEST_F(DescriptionClicks, ARaceClickShowsItsTextAndAppliesNothing)
 {
     form.Race_Selection.user_double_click(6);  // a Halfling sheet to compare against
