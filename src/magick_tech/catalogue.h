@@ -1,66 +1,53 @@
 // The magick colleges with their spells and the technological disciplines with
-// their schematics, keyed by list position (never by list text).
+// their schematics: each list entry with its items' names and descriptions,
+// keyed by list position (never by list text).
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
+#include "platform/exact_rows.h"
 #include "window/form1.h"
 
 namespace tessmar {
 
-// Magick_list entries; "Divination " and "Air " end in a blank.
-inline constexpr std::array<std::string_view, college_count> college_names{
-    "Conveyance", "Divination ", "Air ", "Earth", "Fire", "Water", "Force", "Mental",
-    "Meta", "Morphing", "Nature", "Black Necromantic", "White Necromantic", "Phantasm", "Summoning", "Temporal"};
+// One spell or schematic: the name its list and purchased show, and what the
+// description box shows when it is highlighted.
+struct CatalogueItem {
+    // Both texts are needed: an item without a description fails to compile.
+    constexpr CatalogueItem(std::string_view name, std::string_view description)
+        : name(name), description(description)
+    {
+    }
 
-// Spell names by college index and spell rank.
-inline constexpr std::array<std::array<std::string_view, spell_ranks>, college_count> spell_names{{
-    {"Unseen Force", "Unlocking Cantrip", "Shadow Shift", "Spatial Distortion", "Teleport"},
-    {"Sense Alignment", "Sense Traps", "Read Aura", "Sense Invisible", "Divine Magick"},
-    {"Vitality of Air", "Poison Vapours", "Call Wind", "Body of Air", "Call Air Elemental"},
-    {"Strength of Earth", "Stone Toss", "Wall of Stone", "Body of Earth", "Call Earth Elemental"},
-    {"Agility of Fire", "Wall of Fire", "Fireflash", "Body of Fire", "Call Fire Elemental"},
-    {"Purity of Water", "Call Fog", "Squall of Ice", "Body of Water", "Call Water Elemental"},
-    {"Shield of Protection", "Jolt", "Wall of Force", "Lightning Bolt", "Disintegrate"},
-    {"Charm", "Stun", "Stupefy", "Nightmare", "Dominate Will"},
-    {"Resist Magick", "Disperse Magick", "Dweomer Shield", "Bonds of Magick", "Reflective Shield"},
-    {"Hardened Hands", "Weaken", "Shrink", "Flesh to Stone", "Polymorph"},
-    {"Entangle", "Charm Beast", "Control Beast", "Succour Beast", "Regenerate"},
-    {"Harm", "Poison", "Conjure Spirit", "Create Undead", "Quench Life"},
-    {"Minor Healing", "Halt Poison", "Major Healing", "Full Healing", "Resurrection"},
-    {"Illuminate", "Enshroud", "Blur Sight", "Phantasmal Fiend", "Invisibility"},
-    {"Plague of Insects", "Orc Champion", "Guardian Ogre", "Hellgate", "Familiar"},
-    {"Magelock", "Congeal Time", "Stasis", "Hasten", "Tempus Fugit"},
-}};
+    std::string_view name;
+    std::string_view description;
+};
 
-// Tech_list entries; "Gun -Smithing" keeps its odd spacing.
-inline constexpr std::array<std::string_view, discipline_count> discipline_names{
-    "Chemistry", "Electrical", "Explosives", "Gun -Smithing", "Herbology", "Mechanical", "Smithy", "Therapeutics"};
+// One entry of the college or discipline list and its items in list order.
+template <std::size_t Items>
+struct CatalogueGroup {
+    std::string_view name;
+    std::array<CatalogueItem, Items> items;
+};
 
-// Schematic names by discipline index and schematic position.
-inline constexpr std::array<std::array<std::string_view, schematic_positions>, discipline_count> schematic_names{{
-    {"Charges", "Strong Poison", "Fuel", "Potion of Paralysis", "Corrosive Acid", "Animal Scent", "Animal Lure"},
-    {"Electric Light", "Charged Ring", "Flow Spectrometer", "Shocking Staff", "Chapeau of Magnetic Inversion",
-     "Healing Jacket", "Tesla Rod"},
-    {"Bullets", "Mustard Gas Grenade", "Smoke Grenade", "Knock-Out Grenade", "Explosive Grenade",
-     "Fire Obstruction", "Dynamite"},
-    {"Crude Flintlock Pistol", "Fine Pistol", "Repeater Rifle", "Hushed Pistol", "Looking Glass Rifle",
-     "Hand Cannon", "Elephant Gun"},
-    {"heal Lite", "fatigue Restorer", "Poison Cure", "fatigue Limiter", "Accelerate Healing", "Wonder Drug",
-     "Cure All"},
-    {"Spike Trap", "Auto Skeleton Key", "Trap Springer", "Bear Trap", "Clockwork Decoy", "Eye Gear",
-     "Mechanized Arachnid"},
-    {"Pure Ore", "Balanced Sword", "Ultralite Axe", "Dwarven Gauntlets", "Helmet of Vision", "Ultralite Chainmail",
-     "Elite Plate Mail"},
-    {"Serum of Superior Intellect", "Elixer of Physical Prowess", "Liquid of Awareness",
-     "Tonic of Increased Reflexes", "Mind Marvel", "Energizer", "Revitalizer"},
-}};
+using College = CatalogueGroup<spell_ranks>;
+using Discipline = CatalogueGroup<schematic_positions>;
 
-// Spell rank k needs an Adjusted Willpower of 6 + 3k to buy, and the Base
-// Willpower may not fall below it while the spell is owned.
-constexpr int spell_willpower_needed(int rank) { return 6 + 3 * rank; }
-// Schematic position s needs an Intelligence of 7 + 2s, likewise.
-constexpr int schematic_intelligence_needed(int position) { return 7 + 2 * position; }
+// A group whose item list must hold exactly its number of items.
+template <std::size_t Items, std::size_t Given>
+consteval CatalogueGroup<Items> catalogue_group(std::string_view name, const CatalogueItem (&items)[Given])
+{
+    return {name, exact_rows<Items>(items)};
+}
+
+// Magick_list entries by college index, each with its spells by rank;
+// "Divination " and "Air " end in a blank.
+extern const std::array<College, college_count> colleges;
+
+// Tech_list entries by discipline index, each with its schematics by position;
+// "Gun -Smithing" keeps its odd spacing.
+extern const std::array<Discipline, discipline_count> disciplines;
 
 }  // namespace tessmar

@@ -1,48 +1,49 @@
-// The ownership tables of spells and schematics, their resets, and the guards
+// The ownership tables of spells and schematics, their resets, and the checks
 // that keep Base Willpower and Intelligence up to what owned items need.
-#include "magick_tech/catalogue.h"
+#include "magick_tech/item_kinds.h"
 #include "platform/box_value.h"
 #include "window/form1.h"
 
 namespace tessmar {
 
-void Form1::reset_spells()
+namespace {
+
+template <class Kind>
+void own_nothing(Form1& form, const Kind& kind)
 {
-    for (auto& college : spells) college.fill(flag_false);
+    for (auto& group : form.*kind.owned) group.fill(flag_false);
 }
 
-void Form1::reset_tech()
+// ok is False when a point less than current would leave an owned item short of
+// what it needs, True otherwise; the items are checked position by position.
+template <class Kind>
+void check_owned_needs(const Form1& form, const Kind& kind, std::string_view current, std::int16_t& ok)
 {
-    for (auto& discipline : techpurchased) discipline.fill(flag_false);
-}
-
-void Form1::spellprecheck(std::string_view currentwill, std::int16_t& ok)
-{
-    const double will = box_number(currentwill);
-    for (int rank = 0; rank < spell_ranks; ++rank) {
-        for (int college = 0; college < college_count; ++college) {
-            if (spells[college][rank] != flag_false && will - 1 < spell_willpower_needed(rank)) {
+    const double value = box_number(current);
+    for (int position = 0; position < kind.items; ++position) {
+        for (int group = 0; group < kind.groups; ++group) {
+            if ((form.*kind.owned)[group][position] != flag_false && value - 1 < kind.needed(position)) {
                 ok = flag_false;
                 return;
             }
         }
     }
     ok = flag_true;
+}
+
+}  // namespace
+
+void Form1::reset_spells() { own_nothing(*this, spell_kind); }
+void Form1::reset_tech() { own_nothing(*this, schematic_kind); }
+
+void Form1::spellprecheck(std::string_view currentwill, std::int16_t& ok)
+{
+    check_owned_needs(*this, spell_kind, currentwill, ok);
 }
 
 void Form1::techprecheck(std::string_view currentint, std::int16_t& ok)
 {
-    const double intelligence = box_number(currentint);
-    for (int position = 0; position < schematic_positions; ++position) {
-        for (int discipline = 0; discipline < discipline_count; ++discipline) {
-            if (techpurchased[discipline][position] != flag_false &&
-                intelligence - 1 < schematic_intelligence_needed(position)) {
-                ok = flag_false;
-                return;
-            }
-        }
-    }
-    ok = flag_true;
+    check_owned_needs(*this, schematic_kind, currentint, ok);
 }
 
 }  // namespace tessmar

@@ -1,16 +1,117 @@
-// Buying one spell or schematic.
-#include "magick_tech/purchase.h"
+// The college and discipline lists and buying a spell or a schematic, one path
+// for both kinds: the Magick and Tech switches, the group click that refills the
+// item list, an item's description, and the double click that buys the
+// highlighted item under its level, attribute and order rules.
+#include <string>
+
+#include "magick_tech/item_kinds.h"
+#include "window/form1.h"
 
 namespace tessmar {
 
-void buy_item(Form1& form, const ListBox& list, int index, std::int16_t& owned, std::int16_t& count)
+namespace {
+
+// Shows the lists of one kind in place of the other's.
+template <class Shown, class Hidden>
+void show_lists(Form1& form, const Shown& shown, const Hidden& hidden)
 {
-    form.purchased.add_item(list.item(index));
+    hidden.group_list(form).visible = false;
+    hidden.item_list(form).visible = false;
+    shown.group_list(form).visible = true;
+    shown.item_list(form).visible = true;
+    form.Spelltechindicator.caption = shown.indicator_caption;
+    form.Spelltechindicator.fore_color = shown.indicator_color;
+}
+
+// The highlighted group's items in the item list, none highlighted.
+template <class Kind>
+void fill_item_list(Form1& form, const Kind& kind)
+{
+    form.message_window.text.clear();
+    ListBox& items = kind.item_list(form);
+    items.clear();
+    const int group = kind.group_list(form).list_index();
+    if (!kind.is_group(group)) return;
+    for (const CatalogueItem& item : kind.catalogue[static_cast<std::size_t>(group)].items)
+        items.add_item(std::string(item.name));
+}
+
+template <class Kind>
+void show_item_description(Form1& form, const Kind& kind)
+{
+    const int group = kind.group_list(form).list_index();
+    if (!kind.is_group(group)) return;
+    const int position = kind.item_list(form).list_index();
+    if (!kind.is_item(position)) return;
+    form.background_explanations.text = kind.item(group, position).description;
+}
+
+// One CP for the item: its name at the end of purchased, the pool and
+// CPs_remaining one lower, its ownership cell True, its count one higher, and
+// the aptitude recomputed.
+template <class Kind>
+void buy(Form1& form, const Kind& kind, int group, int position)
+{
+    form.purchased.add_item(kind.item_list(form).item(position));
     form.cpsleft = static_cast<std::int16_t>(form.cpsleft - 1);
     form.CPs_remaining.set_value(form.CPs_remaining.value() - 1);
-    owned = flag_true;
-    count = static_cast<std::int16_t>(count + 1);
+    (form.*kind.owned)[group][position] = flag_true;
+    form.*kind.count = static_cast<std::int16_t>(form.*kind.count + 1);
     form.displayaptitude();
 }
+
+// The rules in their order: the pool (before any list index is read), a
+// highlighted item, the level, ownership, then the attribute and the item before
+// it in its group, a shortfall of the attribute reported first.
+template <class Kind>
+void buy_highlighted(Form1& form, const Kind& kind)
+{
+    form.message_window.text.clear();
+
+    if (form.cpsleft < 1) {
+        form.message_window.text = no_cps_for_an_item;
+        return;
+    }
+
+    const int group = kind.group_list(form).list_index();
+    const int position = kind.item_list(form).list_index();
+    // With nothing highlighted there is nothing to buy and nothing to refuse.
+    if (!kind.is_group(group) || !kind.is_item(position)) return;
+    const PurchaseRule& rule = kind.rules[static_cast<std::size_t>(position)];
+
+    if (rule.minimum_level > 0 && form.Clevel.value() < rule.minimum_level) {
+        form.message_window.text = rule.level_refusal;
+        return;
+    }
+
+    const auto& owned = (form.*kind.owned)[group];
+    if (owned[position] != flag_false) {
+        form.message_window.text = item_already_owned;
+        return;
+    }
+
+    const bool enough = kind.attribute(form).value() >= kind.needed(position);
+    if (position == 0) {
+        if (enough) buy(form, kind, group, position);
+        else form.message_window.text = kind.raise_attribute;
+        return;
+    }
+
+    if (enough && owned[position - 1] != flag_false) buy(form, kind, group, position);
+    else if (enough) form.message_window.text = rule.missing_previous;
+    else form.message_window.text = kind.raise_attribute;
+}
+
+}  // namespace
+
+void Form1::Magick_select_Click() { show_lists(*this, spell_kind, schematic_kind); }
+void Form1::Magick_list_Click() { fill_item_list(*this, spell_kind); }
+void Form1::Spell_list_Click() { show_item_description(*this, spell_kind); }
+void Form1::Spell_list_DblClick() { buy_highlighted(*this, spell_kind); }
+
+void Form1::Tech_select_Click() { show_lists(*this, schematic_kind, spell_kind); }
+void Form1::Tech_list_Click() { fill_item_list(*this, schematic_kind); }
+void Form1::Schematic_list_Click() { show_item_description(*this, schematic_kind); }
+void Form1::Schematic_list_DblClick() { buy_highlighted(*this, schematic_kind); }
 
 }  // namespace tessmar

@@ -2,7 +2,7 @@
 // description box when its list is clicked.
 #include <string>
 
-#include "race_background/description_tables.h"
+#include "race_background/race_table.h"
 #include "window/form1.h"
 
 namespace tessmar {
@@ -10,8 +10,8 @@ namespace tessmar {
 void Form1::race_descriptions()
 {
     const int race = Race_Selection.list_index();
-    if (race >= 0 && race < static_cast<int>(race_description_table.size()))
-        background_explanations.text = std::string(race_description_table[static_cast<std::size_t>(race)]);
+    if (race >= 0 && race < static_cast<int>(race_count))
+        background_explanations.text = std::string(race_table[static_cast<std::size_t>(race)].description);
 }
 
 void Form1::Race_Selection_Click() { race_descriptions(); }
@@ -19,9 +19,8 @@ void Form1::Race_Selection_Click() { race_descriptions(); }
 void Form1::showbackgroundinfo()
 {
     const int background = Background_Selection.list_index();
-    if (background >= 0 && background < static_cast<int>(background_description_table.size()))
-        background_explanations.text =
-            std::string(background_description_table[static_cast<std::size_t>(background)]);
+    if (background >= 0 && background < static_cast<int>(background_count))
+        background_explanations.text = std::string(background_table[static_cast<std::size_t>(background)].description);
 }
 
 void Form1::Background_Selection_Click() { showbackgroundinfo(); }

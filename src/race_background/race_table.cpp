@@ -1,72 +1,199 @@
 // The race table and the race step: RaceSelection starts a new character from
 // the highlighted race, and the race list's double click applies it.
-#include <array>
-#include <cstdint>
-#include <string>
-#include <string_view>
+#include "race_background/race_table.h"
 
-#include "race_background/sheet_boxes.h"
+#include <string>
+
+#include "platform/exact_rows.h"
 #include "window/form1.h"
 
 namespace tessmar {
 
 namespace {
 
-// One race/gender: the values written on the sheet (whole Adjusted values, not
-// amounts added to anything), its caption and its part of the aptitude.
-struct RaceRow {
-    std::string_view caption;
-    int hitpoints = 0, fatigue = 0;
-    int ST = 0, CN = 0, DX = 0, BE = 0, IN = 0, WP = 0, PE = 0, CH = 0;
-    SkillValues skills = {};
-    std::int16_t raceaptitude = 0;  // above 0 toward magick, below 0 toward technology
-};
+// One text per race; the two genders of a race share the same text.
+constexpr std::string_view dwarf_text =
+    "Dwarves - Strength and Constitution +1, 15% toward technological "
+    "aptitude and two ranks in every tech skill; Charisma and Dexterity -1, "
+    "and spells cost twice as much to cast. Dwarves are short, broad and "
+    "heavy-boned, built like the stone halls they carve deep beneath the old "
+    "mountains. They are very slow to anger and slower to forgive, and a "
+    "grudge can pass from father to son for generations. A dwarf measures "
+    "worth by craft and by the keeping of oaths, so their smiths and "
+    "engineers are prized across the land. Their first loyalty is to the "
+    "clan, then to their kin, and only after that to any king or guild of "
+    "the surface world. ";
 
-// By race index, the position in the sorted race list.
-constexpr std::array<RaceRow, 12> race_table{{
-    {.caption = "Dwarf", .hitpoints = 32, .fatigue = 32,
-     .ST = 9, .CN = 9, .DX = 7, .BE = 8, .IN = 8, .WP = 8, .PE = 8, .CH = 7,
-     .skills = all_tech(0.5), .raceaptitude = -15},
-    {.caption = "Elf/female", .hitpoints = 27, .fatigue = 29,
-     .ST = 6, .CN = 7, .DX = 9, .BE = 9, .IN = 8, .WP = 9, .PE = 8, .CH = 8,
-     .skills = all_tech(-0.5), .raceaptitude = 15},
-    {.caption = "Elf/male", .hitpoints = 29, .fatigue = 27,
-     .ST = 7, .CN = 6, .DX = 9, .BE = 9, .IN = 8, .WP = 9, .PE = 8, .CH = 8,
-     .skills = all_tech(-0.5), .raceaptitude = 15},
-    {.caption = "Gnome", .hitpoints = 32, .fatigue = 28,
-     .ST = 8, .CN = 6, .DX = 8, .BE = 8, .IN = 8, .WP = 10, .PE = 8, .CH = 8,
-     .skills = {.haggle = 0.5}, .raceaptitude = 0},
-    {.caption = "Half-Elf/female", .hitpoints = 28, .fatigue = 30,
-     .ST = 7, .CN = 8, .DX = 9, .BE = 9, .IN = 8, .WP = 8, .PE = 8, .CH = 8,
-     .skills = all_tech(-0.25), .raceaptitude = 5},
-    {.caption = "Half-Elf/male", .hitpoints = 30, .fatigue = 28,
-     .ST = 8, .CN = 7, .DX = 9, .BE = 9, .IN = 8, .WP = 8, .PE = 8, .CH = 8,
-     .skills = all_tech(-0.25), .raceaptitude = 5},
-    {.caption = "Halfling", .hitpoints = 24, .fatigue = 30,
-     .ST = 5, .CN = 8, .DX = 10, .BE = 8, .IN = 8, .WP = 8, .PE = 8, .CH = 8,
-     .skills = {.dodge = 0.25, .prowling = 0.5}, .raceaptitude = 0},
-    {.caption = "Half-Ogre", .hitpoints = 38, .fatigue = 30,
-     .ST = 12, .CN = 8, .DX = 8, .BE = 7, .IN = 4, .WP = 8, .PE = 8, .CH = 8,
-     .skills = {.prowling = -0.5}, .raceaptitude = 0},
-    {.caption = "Half-Orc/female", .hitpoints = 30, .fatigue = 34,
-     .ST = 8, .CN = 10, .DX = 8, .BE = 6, .IN = 8, .WP = 8, .PE = 8, .CH = 6,
-     .skills = {.dodge = 0.5, .melee = 0.5}, .raceaptitude = 0},
-    {.caption = "Half-Orc/male", .hitpoints = 32, .fatigue = 32,
-     .ST = 9, .CN = 9, .DX = 8, .BE = 6, .IN = 8, .WP = 8, .PE = 8, .CH = 6,
-     .skills = {.dodge = 0.5, .melee = 0.5}, .raceaptitude = 0},
-    {.caption = "Human/female", .hitpoints = 28, .fatigue = 32,
-     .ST = 7, .CN = 9, .DX = 8, .BE = 8, .IN = 8, .WP = 8, .PE = 8, .CH = 8,
-     .skills = {}, .raceaptitude = 0},
-    {.caption = "Human/male", .hitpoints = 30, .fatigue = 30,
-     .ST = 8, .CN = 8, .DX = 8, .BE = 8, .IN = 8, .WP = 8, .PE = 8, .CH = 8,
-     .skills = {}, .raceaptitude = 0},
-}};
+constexpr std::string_view elf_text =
+    "Elves - Dexterity, Willpower and Beauty +1 and 15% toward magickal "
+    "aptitude; Constitution -2, Strength -1 and two ranks off every tech "
+    "skill. Elves are tall and slender, with fine features, pointed ears and "
+    "eyes that seem to hold old light. Of all the peoples of Tessmar they "
+    "are the most thoughtful, weighing each word and deed with long "
+    "patience. Most dwell in the deepest forests, in towns built among and "
+    "within the living trees. They look down on the younger races with quiet "
+    "pride, and on dwarves most of all. ";
+
+constexpr std::string_view gnome_text =
+    "Gnomes - Willpower +2, two ranks of Haggle and +10 to any bad reaction; "
+    "Constitution -2. Gnomes are small and round-faced, with large noses, "
+    "sharp eyes and beards of which the men are very proud. They are born "
+    "merchants: a gnome family will own a shop, a caravan or a trading "
+    "house, and many of the great banks and counting houses of the cities "
+    "are in gnomish hands. They prize a good bargain above almost anything "
+    "and can talk a cold customer into a warm sale. Gnomes have no special "
+    "leaning toward magick or toward technology; they will sell the products "
+    "of either with equal good cheer, provided the price is right. ";
+
+constexpr std::string_view half_elf_text =
+    "Half-Elves - Dexterity and Beauty +1 and 5% toward magickal aptitude; "
+    "Constitution -1 and one rank off every tech skill. Born of one human "
+    "and one elven parent, half-elves carry something of both in their "
+    "faces: a little taller and finer than most humans, yet sturdier and "
+    "rounder of feature than their elven kin. Their character is mixed as "
+    "well, with human restlessness tempered by a measure of elven patience. "
+    "Because they belong wholly to neither people, they learn early to get "
+    "along with everyone, and they are welcome in human cities and in elven "
+    "woods alike. Few folk of any race bear them ill will. ";
+
+constexpr std::string_view halfling_text =
+    "Halflings - Dexterity +2, two ranks of Prowling, one rank of Dodge and "
+    "+5% critical hit chance; Strength -3. Halflings are the smallest of the "
+    "common races, seldom reaching much past the waist of a grown human. "
+    "They love food above all other things, and a halfling household will "
+    "happily sit down to six meals a day when the larder allows it. They go "
+    "barefoot in all seasons on soles as tough as leather, and they move so "
+    "quietly that a room may fill with them before anyone notices. Other "
+    "races often call them lazy, and it is true that a halfling would rather "
+    "nap in the sun than work in it, but those who have seen one in a tight "
+    "spot know how quick and clever they can be. ";
+
+constexpr std::string_view half_ogre_text =
+    "Half-Ogres - Strength +4 and 10% more damage resistance; Beauty -1, "
+    "Intelligence -4 and two ranks off Prowling. Half-ogres tower over every "
+    "other common race, often standing well over eight feet tall and "
+    "weighing as much as three grown human men. Their sheer bulk means that "
+    "most armour cannot be made to fit them, and some technological items "
+    "are simply too small or too delicate for their enormous hands. Despite "
+    "their fearsome size, most half-ogres are gentle, kindly and slow to "
+    "anger. They are fiercely protective of friends and of anyone weaker who "
+    "earns their trust, and woe to the bully who harms someone under a "
+    "half-ogre's care. ";
+
+constexpr std::string_view half_orc_text =
+    "Half-Orcs - Constitution and Strength +1, two ranks each of Melee and "
+    "Dodge and 10% more poison resistance; Beauty -2 and Charisma -2. "
+    "Half-orcs are born of the union of a human and an orc, and only rarely "
+    "is such a union a willing one. The child usually grows up in the orc "
+    "camps or on the fringes of a human town, and is not truly at home in "
+    "either. Neither side lets the child forget it. Their heavy brows, "
+    "grey-green skin and jutting lower teeth mark them at a glance, and many "
+    "humans meet them with open contempt, barring doors and hiding valuables "
+    "as soon as one walks into town. Years of such treatment leave most "
+    "half-orcs with a short temper and a deep distrust of strangers. Yet "
+    "those who win a half-orc's respect find a companion of rare toughness "
+    "and loyalty, one who will stand firm when everyone else has fled. ";
+
+constexpr std::string_view human_text =
+    "Humans - No special modifiers. Humans are the most numerous race in the "
+    "land, and their farms, towns and cities can be found in nearly every "
+    "region, from the cold northern coasts to the southern deserts. Their "
+    "short lives make them restless and ambitious, and they spread wherever "
+    "there is land to till or trade to be made. More than any other people "
+    "they mix with other races, living and working beside dwarves, gnomes "
+    "and elves, and sometimes marrying among them. It is humans, too, who "
+    "lead the way in technology: their factories, railways and busy "
+    "workshops are changing the world faster than any elder race thought "
+    "possible. ";
+
 
 }  // namespace
 
+// By race index. The entries go into the sorted race list in this order, which
+// is also its sorted order.
+const std::array<RaceRow, race_count> race_table = exact_rows<race_count, RaceRow>({
+    {.entry = "Dwarf/male", .caption = "Dwarf", .hitpoints = 32, .fatigue = 32,
+     .adjusted = {.ST = 9, .CN = 9, .DX = 7, .BE = 8, .IN = 8, .WP = 8, .PE = 8, .CH = 7},
+     .skills = all_tech(0.5),
+     .raceaptitude = -15,
+     .barred_backgrounds = barred({2, 11, 12, 14, 16, 17, 18, 29, 30, 34, 35, 37}),
+     .description = dwarf_text},
+    {.entry = "Elf/female", .caption = "Elf/female", .hitpoints = 27, .fatigue = 29,
+     .adjusted = {.ST = 6, .CN = 7, .DX = 9, .BE = 9, .IN = 8, .WP = 9, .PE = 8, .CH = 8},
+     .skills = all_tech(-0.5),
+     .raceaptitude = 15,
+     .barred_backgrounds = barred({2, 9, 10, 11, 12, 14, 17, 18, 21, 23, 29, 30, 34, 35, 37}),
+     .description = elf_text},
+    {.entry = "Elf/male", .caption = "Elf/male", .hitpoints = 29, .fatigue = 27,
+     .adjusted = {.ST = 7, .CN = 6, .DX = 9, .BE = 9, .IN = 8, .WP = 9, .PE = 8, .CH = 8},
+     .skills = all_tech(-0.5),
+     .raceaptitude = 15,
+     .barred_backgrounds = barred({2, 9, 10, 11, 12, 14, 17, 18, 23, 29, 30, 34, 35, 37}),
+     .description = elf_text},
+    {.entry = "Gnome/male", .caption = "Gnome", .hitpoints = 32, .fatigue = 28,
+     .adjusted = {.ST = 8, .CN = 6, .DX = 8, .BE = 8, .IN = 8, .WP = 10, .PE = 8, .CH = 8},
+     .skills = {.haggle = 0.5},
+     .raceaptitude = 0,
+     .barred_backgrounds = barred({2, 9, 10, 14, 16, 17, 18, 23, 29, 30, 34, 35, 37}),
+     .description = gnome_text},
+    {.entry = "Half-Elf/female", .caption = "Half-Elf/female", .hitpoints = 28, .fatigue = 30,
+     .adjusted = {.ST = 7, .CN = 8, .DX = 9, .BE = 9, .IN = 8, .WP = 8, .PE = 8, .CH = 8},
+     .skills = all_tech(-0.25),
+     .raceaptitude = 5,
+     .barred_backgrounds = barred({2, 9, 11, 12, 14, 16, 17, 18, 21, 23, 29, 30, 34, 35, 37}),
+     .description = half_elf_text},
+    {.entry = "Half-Elf/male", .caption = "Half-Elf/male", .hitpoints = 30, .fatigue = 28,
+     .adjusted = {.ST = 8, .CN = 7, .DX = 9, .BE = 9, .IN = 8, .WP = 8, .PE = 8, .CH = 8},
+     .skills = all_tech(-0.25),
+     .raceaptitude = 5,
+     .barred_backgrounds = barred({2, 9, 10, 11, 12, 14, 16, 17, 18, 23, 29, 30, 34, 35, 37}),
+     .description = half_elf_text},
+    {.entry = "Halfling/male", .caption = "Halfling", .hitpoints = 24, .fatigue = 30,
+     .adjusted = {.ST = 5, .CN = 8, .DX = 10, .BE = 8, .IN = 8, .WP = 8, .PE = 8, .CH = 8},
+     .skills = {.dodge = 0.25, .prowling = 0.5},
+     .raceaptitude = 0,
+     .barred_backgrounds = barred({2, 9, 10, 11, 14, 16, 17, 23, 29, 30, 34, 35, 37}),
+     .description = halfling_text},
+    {.entry = "Half-Ogre/male", .caption = "Half-Ogre", .hitpoints = 38, .fatigue = 30,
+     .adjusted = {.ST = 12, .CN = 8, .DX = 8, .BE = 7, .IN = 4, .WP = 8, .PE = 8, .CH = 8},
+     .skills = {.prowling = -0.5},
+     .raceaptitude = 0,
+     .barred_backgrounds = barred({2, 4, 6, 7, 9, 10, 11, 14, 16, 18, 23, 30, 34}),
+     .description = half_ogre_text},
+    {.entry = "Half-Orc/female", .caption = "Half-Orc/female", .hitpoints = 30, .fatigue = 34,
+     .adjusted = {.ST = 8, .CN = 10, .DX = 8, .BE = 6, .IN = 8, .WP = 8, .PE = 8, .CH = 6},
+     .skills = {.dodge = 0.5, .melee = 0.5},
+     .raceaptitude = 0,
+     .barred_backgrounds = barred({2, 4, 6, 7, 9, 11, 12, 16, 17, 18, 21, 23, 29, 30, 37}),
+     .description = half_orc_text},
+    {.entry = "Half-Orc/male", .caption = "Half-Orc/male", .hitpoints = 32, .fatigue = 32,
+     .adjusted = {.ST = 9, .CN = 9, .DX = 8, .BE = 6, .IN = 8, .WP = 8, .PE = 8, .CH = 6},
+     .skills = {.dodge = 0.5, .melee = 0.5},
+     .raceaptitude = 0,
+     .barred_backgrounds = barred({2, 4, 6, 7, 9, 10, 11, 12, 16, 17, 18, 23, 29, 30, 37}),
+     .description = half_orc_text},
+    {.entry = "Human/female", .caption = "Human/female", .hitpoints = 28, .fatigue = 32,
+     .adjusted = {.ST = 7, .CN = 9, .DX = 8, .BE = 8, .IN = 8, .WP = 8, .PE = 8, .CH = 8},
+     .raceaptitude = 0,
+     .barred_backgrounds = barred({9, 11, 14, 16, 17, 18, 21, 29, 34, 35, 37}),
+     .description = human_text},
+    {.entry = "Human/male", .caption = "Human/male", .hitpoints = 30, .fatigue = 30,
+     .adjusted = {.ST = 8, .CN = 8, .DX = 8, .BE = 8, .IN = 8, .WP = 8, .PE = 8, .CH = 8},
+     .raceaptitude = 0,
+     .barred_backgrounds = barred({9, 10, 11, 14, 16, 17, 18, 29, 30, 34, 35, 37}),
+     .description = human_text},
+});
+
+int race_index(std::string_view entry)
+{
+    for (std::size_t race = 0; race < race_count; ++race)
+        if (race_table[race].entry == entry) return static_cast<int>(race);
+    return -1;
+}
+
 void Form1::RaceSelection()
 {
-    // 1-3: a new character at level 1 with 5 CPs and nothing bought or owned.
+    // A new character at level 1 with 5 CPs and nothing bought or owned.
     cpsleft = 5;
     Clevel.text = "1";
     CPs_remaining.text = "5";
@@ -76,48 +203,40 @@ void Form1::RaceSelection()
     reset_spells();
     reset_tech();
 
-    for (std::int16_t* counter : {&cpST, &cpCN, &cpDX, &cpCH, &cpIN, &cpWP, &cpPE, &cpBE, &cphitpoints, &cpfatigue,
-                                  &techaptitude, &spellaptitude, &techskillaptitude, &raceaptitude, &techcount,
-                                  &spellcount})
+    for (const auto& line : attribute_lines(*this)) line.bought = 0;
+    for (std::int16_t* counter : {&cphitpoints, &cpfatigue, &techaptitude, &spellaptitude, &techskillaptitude,
+                                  &raceaptitude, &techcount, &spellcount})
         *counter = 0;
     aptitudetotal = 0;
     for (const auto& skill : skill_lines(*this)) skill.counter = 0;
 
-    // 4-7: Base attributes back to 8, neutral colours, no background.
-    for (TextBox* base : {&Strength, &Constitution, &Dexterity, &Beauty, &Intelligence, &Willpower, &Perception,
-                          &Charisma})
-        base->text = "8";
+    // Base attributes back to 8, neutral colours, no background.
+    for (const auto& line : attribute_lines(*this)) line.base.text = "8";
     for (const auto& skill : skill_lines(*this)) skill.box.back_color = neutralcolor;
-    for (TextBox* adjusted : adjusted_boxes(*this)) adjusted->back_color = neutralcolor;
+    for (const auto& line : attribute_lines(*this)) line.adjusted.back_color = neutralcolor;
     Current_background.caption = "None";
     fatigue.back_color = neutralcolor;
     hitpoints.back_color = neutralcolor;
 
-    // 8: the highlighted race's row; with no race highlighted the boxes keep their texts.
+    // The highlighted race's row; with no race highlighted the boxes keep their texts.
     const int race = Race_Selection.list_index();
-    if (race >= 0 && race < static_cast<int>(race_table.size())) {
+    if (race >= 0 && race < static_cast<int>(race_count)) {
         const RaceRow& row = race_table[static_cast<std::size_t>(race)];
         Current_race.caption = std::string(row.caption);
         hitpoints.set_value(row.hitpoints);
         fatigue.set_value(row.fatigue);
-        Adjstrength.set_value(row.ST);
-        Adjconstitution.set_value(row.CN);
-        Adjdexterity.set_value(row.DX);
-        Adjbeauty.set_value(row.BE);
-        Adjintelligence.set_value(row.IN);
-        Adjwillpower.set_value(row.WP);
-        Adjperception.set_value(row.PE);
-        Adjcharisma.set_value(row.CH);
-        for (const auto& [box, value] : skill_boxes(*this, row.skills)) box->set_value(value);
+        for (const auto& line : attribute_lines(*this)) line.adjusted.set_value(row.adjusted.*line.row.value);
+        const auto skills = skill_lines(*this);
+        for (std::size_t i = 0; i < skill_count; ++i) skills[i].box.set_value(row.skills.*skill_rows[i].value);
         raceaptitude = row.raceaptitude;
     }
 
-    // 9-12: what follows from the new attributes.
+    // What follows from the new attributes.
     Carryweight.set_value(Adjstrength.value() * 500);
     damageadj();
     Armoradj();
     Speeddisplay();
-    for (TextBox* adjusted : adjusted_boxes(*this)) colour_adjusted(*adjusted);
+    for (const auto& line : attribute_lines(*this)) colour_adjusted(line.adjusted);
     displayaptitude();
 }
 

@@ -1,15 +1,94 @@
-// The sixteen skill lines in their group order (Combat, Thief, Social, Tech):
-// each skill's box, its counter of purchased ranks and the Adjusted box of its
-// governing attribute.
+// The sixteen skill lines in their group order (Combat, Thief, Social, Tech),
+// each with everything the program needs of it: its box, its counter of
+// purchased ranks and that counter's name, the Adjusted box of its governing
+// attribute, its buttons and handlers, its sheet label and its column in the
+// race and background tables.
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <string_view>
 #include <type_traits>
+#include <utility>
 
 #include "window/form1.h"
 
 namespace tessmar {
 
+// One value per skill box, as a race row sets it or a background row adds to
+// it; 0 where a row names no value.
+struct SkillValues {
+    double bow = 0, dodge = 0, melee = 0, throwing = 0;                // Combat
+    double backstab = 0, pickpocket = 0, prowling = 0, spottrap = 0;   // Thief
+    double gambling = 0, haggle = 0, heal = 0, persuasion = 0;         // Social
+    double repair = 0, firearms = 0, picklocks = 0, adtraps = 0;       // Tech
+};
+
+// The same value on all four skills of a group.
+constexpr SkillValues all_combat(double v) { return {.bow = v, .dodge = v, .melee = v, .throwing = v}; }
+constexpr SkillValues all_tech(double v) { return {.repair = v, .firearms = v, .picklocks = v, .adtraps = v}; }
+
+struct SkillRow {
+    std::string_view box;
+    float Form1::*counter;
+    std::string_view counter_name;  // as the window's state lists it
+    std::string_view governing;     // the Adjusted box that the rank ladder reads
+    std::string_view plus_button;
+    std::string_view minus_button;
+    void (Form1::*plus_click)();
+    void (Form1::*minus_click)();
+    std::string_view sheet_label;  // padded for its column of the sheet (left: even rows)
+    double SkillValues::*value;
+};
+
+inline constexpr SkillRow skill_rows[] = {
+    {"bow", &Form1::bowCPspent, "bowCPspent", "Adjdexterity", "bow_plus", "bow_minus", &Form1::bow_plus_Click,
+     &Form1::bow_minus_Click, "Bow:         ", &SkillValues::bow},
+    {"dodge", &Form1::dodgeCPspent, "dodgeCPspent", "Adjdexterity", "dodge_plus", "dodge_minus",
+     &Form1::dodge_plus_Click, &Form1::dodge_minus_Click, "Dodge:             ", &SkillValues::dodge},
+    {"melee", &Form1::meleeCPspent, "meleeCPspent", "Adjdexterity", "melee_plus", "melee_minus",
+     &Form1::melee_plus_Click, &Form1::melee_minus_Click, "Melee:       ", &SkillValues::melee},
+    {"throwing", &Form1::throwingCPspent, "throwingCPspent", "Adjdexterity", "throwing_plus", "throwing_minus",
+     &Form1::throwing_plus_Click, &Form1::throwing_minus_Click, "Throwing:          ", &SkillValues::throwing},
+    {"backstab", &Form1::backstabCPspent, "backstabCPspent", "Adjdexterity", "backstab_plus", "backstab_minus",
+     &Form1::backstab_plus_Click, &Form1::backstab_minus_Click, "Backstab:    ", &SkillValues::backstab},
+    {"pickpocket", &Form1::pickpocketCPspent, "pickpocketCPspent", "Adjdexterity", "pickpocket_plus",
+     "pickpocket_minus", &Form1::pickpocket_plus_Click, &Form1::pickpocket_minus_Click, "Pick Pocket:       ",
+     &SkillValues::pickpocket},
+    {"prowling", &Form1::prowlingCPspent, "prowlingCPspent", "Adjperception", "prowling_plus", "prowling_minus",
+     &Form1::prowling_plus_Click, &Form1::prowling_minus_Click, "Prowling:    ", &SkillValues::prowling},
+    {"spottrap", &Form1::spottrapCPspent, "spottrapCPspent", "Adjperception", "spottrap_plus", "spottrap_minus",
+     &Form1::spottrap_plus_Click, &Form1::spottrap_minus_Click, "Spot Trap:         ", &SkillValues::spottrap},
+    {"gambling", &Form1::gamblingCPspent, "gamblingCPspent", "Adjintelligence", "Gambling_plus", "Gambling_minus",
+     &Form1::Gambling_plus_Click, &Form1::Gambling_minus_Click, "Gambling:    ", &SkillValues::gambling},
+    {"haggle", &Form1::haggleCPspent, "haggleCPspent", "Adjwillpower", "Haggle_plus", "Haggle_minus",
+     &Form1::Haggle_plus_Click, &Form1::Haggle_minus_Click, "Haggle:            ", &SkillValues::haggle},
+    {"heal", &Form1::healCPspent, "healCPspent", "Adjintelligence", "Heal_plus", "Heal_minus",
+     &Form1::Heal_plus_Click, &Form1::Heal_minus_Click, "Heal:        ", &SkillValues::heal},
+    {"persuasion", &Form1::persuasionCPspent, "persuasionCPspent", "Adjcharisma", "Persausion_plus",
+     "Persausion_minus", &Form1::Persausion_plus_Click, &Form1::Persausion_minus_Click, "Persuasion:        ",
+     &SkillValues::persuasion},
+    {"repair", &Form1::repairCPspent, "repairCPspent", "Adjintelligence", "Repair_plus", "Repair_minus",
+     &Form1::Repair_plus_Click, &Form1::Repair_minus_Click, "Repair:      ", &SkillValues::repair},
+    {"firearms", &Form1::firearmsCPspent, "firearmsCPspent", "Adjdexterity", "Firearms_plus", "Firearms_minus",
+     &Form1::Firearms_plus_Click, &Form1::Firearms_minus_Click, "Firearms:          ", &SkillValues::firearms},
+    {"picklocks", &Form1::picklocksCPspent, "picklocksCPspent", "Adjdexterity", "Picklocks_plus",
+     "Picklocks_minus", &Form1::Picklocks_plus_Click, &Form1::Picklocks_minus_Click, "Pick Locks:  ",
+     &SkillValues::picklocks},
+    {"adtraps", &Form1::adtrapsCPspent, "adtrapsCPspent", "Adjperception", "ADTraps_plus", "ADTraps_minus",
+     &Form1::ADTraps_plus_Click, &Form1::ADTraps_minus_Click, "Arm/Disarm Traps:  ", &SkillValues::adtraps},
+};
+static_assert(std::size(skill_rows) == skill_count, "one row per skill line");
+
+// The row of the skill whose box has that name; a name with no row fails to compile.
+consteval std::size_t skill_index(std::string_view box)
+{
+    for (std::size_t i = 0; i < skill_count; ++i)
+        if (skill_rows[i].box == box) return i;
+    throw "no skill line of that name";
+}
+
+// One skill line of a window, its boxes found by name once when the window was built.
 template <class Form>  // Form1 or const Form1
 struct SkillLine {
     using Box = std::conditional_t<std::is_const_v<Form>, const TextBox, TextBox>;
@@ -20,26 +99,12 @@ struct SkillLine {
 };
 
 template <class Form>
-std::array<SkillLine<Form>, 16> skill_lines(Form& form)
+std::array<SkillLine<Form>, skill_count> skill_lines(Form& form)
 {
-    return {{
-        {form.bow, form.bowCPspent, form.Adjdexterity},
-        {form.dodge, form.dodgeCPspent, form.Adjdexterity},
-        {form.melee, form.meleeCPspent, form.Adjdexterity},
-        {form.throwing, form.throwingCPspent, form.Adjdexterity},
-        {form.backstab, form.backstabCPspent, form.Adjdexterity},
-        {form.pickpocket, form.pickpocketCPspent, form.Adjdexterity},
-        {form.prowling, form.prowlingCPspent, form.Adjperception},
-        {form.spottrap, form.spottrapCPspent, form.Adjperception},
-        {form.gambling, form.gamblingCPspent, form.Adjintelligence},
-        {form.haggle, form.haggleCPspent, form.Adjwillpower},
-        {form.heal, form.healCPspent, form.Adjintelligence},
-        {form.persuasion, form.persuasionCPspent, form.Adjcharisma},
-        {form.repair, form.repairCPspent, form.Adjintelligence},
-        {form.firearms, form.firearmsCPspent, form.Adjdexterity},
-        {form.picklocks, form.picklocksCPspent, form.Adjdexterity},
-        {form.adtraps, form.adtrapsCPspent, form.Adjperception},
-    }};
+    return [&form]<std::size_t... i>(std::index_sequence<i...>) {
+        return std::array<SkillLine<Form>, skill_count>{SkillLine<Form>{
+            *form.skill_boxes_[i].box, form.*skill_rows[i].counter, *form.skill_boxes_[i].governing}...};
+    }(std::make_index_sequence<skill_count>{});
 }
 
 }  // namespace tessmar

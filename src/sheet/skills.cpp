@@ -1,9 +1,9 @@
 // Skills: buying ranks under the CP pool, the cap of five purchased ranks and
 // the attribute ladder (prerequisite_check), selling them back, refunding all
-// of them when a stat point is sold (reset_skills), and the 32 button handlers.
-#include <array>
+// of them when a stat point is sold (reset_skills), and the 32 button handlers,
+// which read their line from the skill table.
 #include <cmath>
-#include <utility>
+#include <cstddef>
 
 #include "platform/box_value.h"
 #include "sheet/skill_lines.h"
@@ -83,67 +83,66 @@ void Form1::prerequisite_check(std::string_view currentstatlevel, std::string_vi
 
 void Form1::reset_skills()
 {
-    // Boxes and their counters, in the order the boxes are set back.
-    const std::array<std::pair<TextBox*, float*>, 16> skills{{
-        {&bow, &bowCPspent},
-        {&melee, &meleeCPspent},
-        {&dodge, &dodgeCPspent},
-        {&throwing, &throwingCPspent},
-        {&gambling, &gamblingCPspent},
-        {&haggle, &haggleCPspent},
-        {&heal, &healCPspent},
-        {&persuasion, &persuasionCPspent},
-        {&repair, &repairCPspent},
-        {&firearms, &firearmsCPspent},
-        {&picklocks, &picklocksCPspent},
-        {&adtraps, &adtrapsCPspent},
-        {&pickpocket, &pickpocketCPspent},
-        {&backstab, &backstabCPspent},
-        {&prowling, &prowlingCPspent},
-        {&spottrap, &spottrapCPspent},
-    }};
-    for (auto [box, spent] : skills) box->set_value(box->value() - *spent);
-    for (const auto& skill : skills) skill.first->back_color = neutralcolor;
-    // The refund goes in the skills' group order.
-    for (const auto& line : skill_lines(*this))
-        cpsleft = static_cast<std::int16_t>(std::nearbyint(cpsleft + line.counter));
-    for (const auto& line : skill_lines(*this)) CPs_remaining.set_value(CPs_remaining.value() + line.counter);
-    for (const auto& line : skill_lines(*this)) line.counter = 0;
+    // Each box loses its purchased ranks and takes the neutral colour, then the
+    // ranks go back into the pool and the counters to 0.
+    const auto lines = skill_lines(*this);
+    for (const auto& line : lines) line.box.set_value(line.box.value() - line.counter);
+    for (const auto& line : lines) line.box.back_color = neutralcolor;
+    for (const auto& line : lines) cpsleft = static_cast<std::int16_t>(std::nearbyint(cpsleft + line.counter));
+    for (const auto& line : lines) CPs_remaining.set_value(CPs_remaining.value() + line.counter);
+    for (const auto& line : lines) line.counter = 0;
 
     displayaptitude();
 }
 
-void Form1::bow_plus_Click() { plus_skill_adjustment(bow, Adjdexterity, bowCPspent); }
-void Form1::bow_minus_Click() { minus_skill_adjustment(bow, bowCPspent); }
-void Form1::dodge_plus_Click() { plus_skill_adjustment(dodge, Adjdexterity, dodgeCPspent); }
-void Form1::dodge_minus_Click() { minus_skill_adjustment(dodge, dodgeCPspent); }
-void Form1::melee_plus_Click() { plus_skill_adjustment(melee, Adjdexterity, meleeCPspent); }
-void Form1::melee_minus_Click() { minus_skill_adjustment(melee, meleeCPspent); }
-void Form1::throwing_plus_Click() { plus_skill_adjustment(throwing, Adjdexterity, throwingCPspent); }
-void Form1::throwing_minus_Click() { minus_skill_adjustment(throwing, throwingCPspent); }
-void Form1::backstab_plus_Click() { plus_skill_adjustment(backstab, Adjdexterity, backstabCPspent); }
-void Form1::backstab_minus_Click() { minus_skill_adjustment(backstab, backstabCPspent); }
-void Form1::pickpocket_plus_Click() { plus_skill_adjustment(pickpocket, Adjdexterity, pickpocketCPspent); }
-void Form1::pickpocket_minus_Click() { minus_skill_adjustment(pickpocket, pickpocketCPspent); }
-void Form1::prowling_plus_Click() { plus_skill_adjustment(prowling, Adjperception, prowlingCPspent); }
-void Form1::prowling_minus_Click() { minus_skill_adjustment(prowling, prowlingCPspent); }
-void Form1::spottrap_plus_Click() { plus_skill_adjustment(spottrap, Adjperception, spottrapCPspent); }
-void Form1::spottrap_minus_Click() { minus_skill_adjustment(spottrap, spottrapCPspent); }
-void Form1::Gambling_plus_Click() { plus_skill_adjustment(gambling, Adjintelligence, gamblingCPspent); }
-void Form1::Gambling_minus_Click() { minus_skill_adjustment(gambling, gamblingCPspent); }
-void Form1::Haggle_plus_Click() { plus_skill_adjustment(haggle, Adjwillpower, haggleCPspent); }
-void Form1::Haggle_minus_Click() { minus_skill_adjustment(haggle, haggleCPspent); }
-void Form1::Heal_plus_Click() { plus_skill_adjustment(heal, Adjintelligence, healCPspent); }
-void Form1::Heal_minus_Click() { minus_skill_adjustment(heal, healCPspent); }
-void Form1::Persausion_plus_Click() { plus_skill_adjustment(persuasion, Adjcharisma, persuasionCPspent); }
-void Form1::Persausion_minus_Click() { minus_skill_adjustment(persuasion, persuasionCPspent); }
-void Form1::Repair_plus_Click() { plus_skill_adjustment(repair, Adjintelligence, repairCPspent); }
-void Form1::Repair_minus_Click() { minus_skill_adjustment(repair, repairCPspent); }
-void Form1::Firearms_plus_Click() { plus_skill_adjustment(firearms, Adjdexterity, firearmsCPspent); }
-void Form1::Firearms_minus_Click() { minus_skill_adjustment(firearms, firearmsCPspent); }
-void Form1::Picklocks_plus_Click() { plus_skill_adjustment(picklocks, Adjdexterity, picklocksCPspent); }
-void Form1::Picklocks_minus_Click() { minus_skill_adjustment(picklocks, picklocksCPspent); }
-void Form1::ADTraps_plus_Click() { plus_skill_adjustment(adtraps, Adjperception, adtrapsCPspent); }
-void Form1::ADTraps_minus_Click() { minus_skill_adjustment(adtraps, adtrapsCPspent); }
+namespace {
+
+// A click on a skill line's plus or minus button.
+void buy_rank(Form1& form, std::size_t index)
+{
+    const SkillLine<Form1> line = skill_lines(form)[index];
+    form.plus_skill_adjustment(line.box, line.governing, line.counter);
+}
+
+void sell_rank(Form1& form, std::size_t index)
+{
+    const SkillLine<Form1> line = skill_lines(form)[index];
+    form.minus_skill_adjustment(line.box, line.counter);
+}
+
+}  // namespace
+
+void Form1::bow_plus_Click() { buy_rank(*this, skill_index("bow")); }
+void Form1::bow_minus_Click() { sell_rank(*this, skill_index("bow")); }
+void Form1::dodge_plus_Click() { buy_rank(*this, skill_index("dodge")); }
+void Form1::dodge_minus_Click() { sell_rank(*this, skill_index("dodge")); }
+void Form1::melee_plus_Click() { buy_rank(*this, skill_index("melee")); }
+void Form1::melee_minus_Click() { sell_rank(*this, skill_index("melee")); }
+void Form1::throwing_plus_Click() { buy_rank(*this, skill_index("throwing")); }
+void Form1::throwing_minus_Click() { sell_rank(*this, skill_index("throwing")); }
+void Form1::backstab_plus_Click() { buy_rank(*this, skill_index("backstab")); }
+void Form1::backstab_minus_Click() { sell_rank(*this, skill_index("backstab")); }
+void Form1::pickpocket_plus_Click() { buy_rank(*this, skill_index("pickpocket")); }
+void Form1::pickpocket_minus_Click() { sell_rank(*this, skill_index("pickpocket")); }
+void Form1::prowling_plus_Click() { buy_rank(*this, skill_index("prowling")); }
+void Form1::prowling_minus_Click() { sell_rank(*this, skill_index("prowling")); }
+void Form1::spottrap_plus_Click() { buy_rank(*this, skill_index("spottrap")); }
+void Form1::spottrap_minus_Click() { sell_rank(*this, skill_index("spottrap")); }
+void Form1::Gambling_plus_Click() { buy_rank(*this, skill_index("gambling")); }
+void Form1::Gambling_minus_Click() { sell_rank(*this, skill_index("gambling")); }
+void Form1::Haggle_plus_Click() { buy_rank(*this, skill_index("haggle")); }
+void Form1::Haggle_minus_Click() { sell_rank(*this, skill_index("haggle")); }
+void Form1::Heal_plus_Click() { buy_rank(*this, skill_index("heal")); }
+void Form1::Heal_minus_Click() { sell_rank(*this, skill_index("heal")); }
+void Form1::Persausion_plus_Click() { buy_rank(*this, skill_index("persuasion")); }
+void Form1::Persausion_minus_Click() { sell_rank(*this, skill_index("persuasion")); }
+void Form1::Repair_plus_Click() { buy_rank(*this, skill_index("repair")); }
+void Form1::Repair_minus_Click() { sell_rank(*this, skill_index("repair")); }
+void Form1::Firearms_plus_Click() { buy_rank(*this, skill_index("firearms")); }
+void Form1::Firearms_minus_Click() { sell_rank(*this, skill_index("firearms")); }
+void Form1::Picklocks_plus_Click() { buy_rank(*this, skill_index("picklocks")); }
+void Form1::Picklocks_minus_Click() { sell_rank(*this, skill_index("picklocks")); }
+void Form1::ADTraps_plus_Click() { buy_rank(*this, skill_index("adtraps")); }
+void Form1::ADTraps_minus_Click() { sell_rank(*this, skill_index("adtraps")); }
 
 }  // namespace tessmar

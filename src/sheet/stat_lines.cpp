@@ -1,14 +1,17 @@
 // Stat lines: buying and selling single points on the eight attributes, hit
-// points and fatigue (plus_stats, minus_stats), and the twenty button handlers,
-// each of which then refreshes the derived statistics that its line feeds.
+// points and fatigue (plus_stats, minus_stats), and the twenty button handlers;
+// an attribute line's handlers read the line from its table and then refresh
+// the derived statistics that the line feeds.
+#include "magick_tech/item_kinds.h"
+#include "sheet/attribute_lines.h"
 #include "window/form1.h"
 
 namespace tessmar {
 
 namespace {
 
-// The side effects that a line's name has on hitpoints and fatigue, in the order
-// the tests run; sign is +1 for a purchase and -1 for a sale.
+// What a point bought (sign +1) or sold (sign -1) on the named line does to hit
+// points and fatigue besides the line's own boxes.
 void step_by_name(std::string_view name, double sign, TextBox& hitpoints, TextBox& fatigue)
 {
     if (name == "Willpower") fatigue.set_value(fatigue.value() + sign * 1);
@@ -51,70 +54,64 @@ void Form1::minus_stats(TextBox& stat, std::int16_t& cpstat, std::int16_t& CPs, 
     step_by_name(name, -1, hitpoints, fatigue);
 }
 
-void Form1::ST_plus_Click()
+namespace {
+
+// A click on an attribute line's plus or minus button, then a refresh of what
+// the line feeds.
+void buy_point(Form1& form, std::size_t index)
 {
-    plus_stats(Strength, cpST, cpsleft, "Strength", Adjstrength);
-    Carryweight.set_value(Adjstrength.value() * 500);
-    damageadj();
+    const AttributeLine<Form1> line = attribute_lines(form)[index];
+    form.plus_stats(line.base, line.bought, form.cpsleft, line.row.stat_name, line.adjusted);
+    if (line.row.refresh != nullptr) line.row.refresh(form);
 }
 
-void Form1::ST_minus_Click()
+void sell_point(Form1& form, std::size_t index)
 {
-    minus_stats(Strength, cpST, cpsleft, "Strength", Adjstrength);
-    Carryweight.set_value(Adjstrength.value() * 500);
-    damageadj();
+    const AttributeLine<Form1> line = attribute_lines(form)[index];
+    form.minus_stats(line.base, line.bought, form.cpsleft, line.row.stat_name, line.adjusted);
+    if (line.row.refresh != nullptr) line.row.refresh(form);
 }
 
-void Form1::DX_plus_Click()
+// A line whose Base may not drop below what an owned item of the kind needs.
+template <class Kind>
+void sell_point_unless_owned_items_need_it(Form1& form, const Kind& kind, std::size_t index)
 {
-    plus_stats(Dexterity, cpDX, cpsleft, "", Adjdexterity);
-    Armoradj();
-    Speeddisplay();
-}
-
-void Form1::DX_minus_Click()
-{
-    minus_stats(Dexterity, cpDX, cpsleft, "", Adjdexterity);
-    Armoradj();
-    Speeddisplay();
-}
-
-void Form1::CN_plus_Click() { plus_stats(Constitution, cpCN, cpsleft, "Constitution", Adjconstitution); }
-void Form1::CN_minus_Click() { minus_stats(Constitution, cpCN, cpsleft, "Constitution", Adjconstitution); }
-void Form1::BE_plus_Click() { plus_stats(Beauty, cpBE, cpsleft, "", Adjbeauty); }
-void Form1::BE_minus_Click() { minus_stats(Beauty, cpBE, cpsleft, "", Adjbeauty); }
-void Form1::IN_plus_Click() { plus_stats(Intelligence, cpIN, cpsleft, "", Adjintelligence); }
-
-// Intelligence may not drop below what an owned schematic needs.
-void Form1::IN_minus_Click()
-{
-    okflag = flag_false;
-    techprecheck(Intelligence.text, okflag);
-    if (okflag == flag_false) {
-        message_window.text = "can't lower due to tech purchased";
+    form.okflag = flag_false;
+    (form.*kind.lowering_check)(kind.base_attribute(form).text, form.okflag);
+    if (form.okflag == flag_false) {
+        form.message_window.text = kind.lowering_refused;
         return;
     }
-    minus_stats(Intelligence, cpIN, cpsleft, "", Adjintelligence);
+    sell_point(form, index);
 }
 
-void Form1::WP_plus_Click() { plus_stats(Willpower, cpWP, cpsleft, "Willpower", Adjwillpower); }
+constexpr std::size_t ST = attribute_index("Strength");
+constexpr std::size_t CN = attribute_index("Constitution");
+constexpr std::size_t DX = attribute_index("Dexterity");
+constexpr std::size_t BE = attribute_index("Beauty");
+constexpr std::size_t IN = attribute_index("Intelligence");
+constexpr std::size_t WP = attribute_index("Willpower");
+constexpr std::size_t PE = attribute_index("Perception");
+constexpr std::size_t CH = attribute_index("Charisma");
 
-// Willpower may not drop below what an owned spell needs.
-void Form1::WP_minus_Click()
-{
-    okflag = flag_false;
-    spellprecheck(Willpower.text, okflag);
-    if (okflag == flag_false) {
-        message_window.text = "can't lower due to spells purchased";
-        return;
-    }
-    minus_stats(Willpower, cpWP, cpsleft, "Willpower", Adjwillpower);
-}
+}  // namespace
 
-void Form1::PE_plus_Click() { plus_stats(Perception, cpPE, cpsleft, "", Adjperception); }
-void Form1::PE_minus_Click() { minus_stats(Perception, cpPE, cpsleft, "", Adjperception); }
-void Form1::CH_plus_Click() { plus_stats(Charisma, cpCH, cpsleft, "", Adjcharisma); }
-void Form1::CH_minus_Click() { minus_stats(Charisma, cpCH, cpsleft, "", Adjcharisma); }
+void Form1::ST_plus_Click() { buy_point(*this, ST); }
+void Form1::ST_minus_Click() { sell_point(*this, ST); }
+void Form1::CN_plus_Click() { buy_point(*this, CN); }
+void Form1::CN_minus_Click() { sell_point(*this, CN); }
+void Form1::DX_plus_Click() { buy_point(*this, DX); }
+void Form1::DX_minus_Click() { sell_point(*this, DX); }
+void Form1::BE_plus_Click() { buy_point(*this, BE); }
+void Form1::BE_minus_Click() { sell_point(*this, BE); }
+void Form1::IN_plus_Click() { buy_point(*this, IN); }
+void Form1::IN_minus_Click() { sell_point_unless_owned_items_need_it(*this, schematic_kind, IN); }
+void Form1::WP_plus_Click() { buy_point(*this, WP); }
+void Form1::WP_minus_Click() { sell_point_unless_owned_items_need_it(*this, spell_kind, WP); }
+void Form1::PE_plus_Click() { buy_point(*this, PE); }
+void Form1::PE_minus_Click() { sell_point(*this, PE); }
+void Form1::CH_plus_Click() { buy_point(*this, CH); }
+void Form1::CH_minus_Click() { sell_point(*this, CH); }
 
 // The hit point and fatigue lines have no Adjusted box of their own: dummy
 // takes that side.

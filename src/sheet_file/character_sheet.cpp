@@ -2,8 +2,10 @@
 // rows of attributes, derived statistics and skills, and the bought items.
 #include "sheet_file/character_sheet.h"
 
-#include <array>
+#include <cstddef>
 
+#include "sheet/attribute_lines.h"
+#include "sheet/skill_lines.h"
 #include "window/form1.h"
 
 namespace tessmar {
@@ -68,23 +70,6 @@ void print_row(SheetPrinter& sheet, const TwoColumnRow& row)
 
 std::string compose_character_sheet(const Form1& form, std::string_view bias_word)
 {
-    const std::array<TwoColumnRow, 4> primary_statistics{{
-        {"Strength:      ", form.Adjstrength, "Intelligence:  ", form.Adjintelligence},
-        {"Constitution:  ", form.Adjconstitution, "Willpower:     ", form.Adjwillpower},
-        {"Dexterity:     ", form.Adjdexterity, "Perception:    ", form.Adjperception},
-        {"Beauty:        ", form.Adjbeauty, "Charisma:      ", form.Adjcharisma},
-    }};
-    const std::array<TwoColumnRow, 8> skills{{
-        {"Bow:         ", form.bow, "Dodge:             ", form.dodge},
-        {"Melee:       ", form.melee, "Throwing:          ", form.throwing},
-        {"Backstab:    ", form.backstab, "Pick Pocket:       ", form.pickpocket},
-        {"Prowling:    ", form.prowling, "Spot Trap:         ", form.spottrap},
-        {"Gambling:    ", form.gambling, "Haggle:            ", form.haggle},
-        {"Heal:        ", form.heal, "Persuasion:        ", form.persuasion},
-        {"Repair:      ", form.repair, "Firearms:          ", form.firearms},
-        {"Pick Locks:  ", form.picklocks, "Arm/Disarm Traps:  ", form.adtraps},
-    }};
-
     SheetPrinter sheet;
     sheet.print("Name:  ").print(form.PCname.text).end_line();
     sheet.print("Race:  ").print(form.Current_race.caption).zone();
@@ -97,7 +82,14 @@ std::string compose_character_sheet(const Form1& form, std::string_view bias_wor
     sheet.end_line();
     sheet.print("                  Primary Statistics").end_line();
     sheet.end_line();
-    for (const TwoColumnRow& row : primary_statistics) print_row(sheet, row);
+    static_assert(attribute_count % 2 == 0 && skill_count % 2 == 0, "the sheet prints its lines two to a row");
+    // The attribute lines' left column beside their right column.
+    const auto attributes = attribute_lines(form);
+    for (std::size_t i = 0; i < attribute_count / 2; ++i) {
+        const auto& left = attributes[i];
+        const auto& right = attributes[i + attribute_count / 2];
+        print_row(sheet, {left.row.sheet_label, left.adjusted, right.row.sheet_label, right.adjusted});
+    }
     sheet.end_line();
     sheet.print("Hitpoints: ").print(form.hitpoints.text).print("      Fatigue: ").print(form.fatigue.text).end_line();
     sheet.end_line();
@@ -108,7 +100,10 @@ std::string compose_character_sheet(const Form1& form, std::string_view bias_wor
     sheet.end_line();
     sheet.print("                           Skills").end_line();
     sheet.end_line();
-    for (const TwoColumnRow& row : skills) print_row(sheet, row);
+    // The skill lines two by two, in their order.
+    const auto skills = skill_lines(form);
+    for (std::size_t i = 0; i + 1 < skill_count; i += 2)
+        print_row(sheet, {skill_rows[i].sheet_label, skills[i].box, skill_rows[i + 1].sheet_label, skills[i + 1].box});
     sheet.end_line();
     sheet.end_line();
     sheet.print("   Spells/Schematics").end_line();

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -26,6 +27,9 @@ inline constexpr Color magickcolor = 0x00FF80FF;
 inline constexpr Color techcolor = 0x000040C0;
 inline constexpr Color whitecolor = 0x00FFFFFF;
 
+inline constexpr std::size_t attribute_count = 8;  // sheet/attribute_lines.h
+inline constexpr std::size_t skill_count = 16;     // sheet/skill_lines.h
+
 inline constexpr int college_count = 16;
 inline constexpr int spell_ranks = 5;
 inline constexpr int discipline_count = 8;
@@ -34,7 +38,22 @@ inline constexpr int schematic_positions = 7;
 using SpellTable = std::array<std::array<std::int16_t, spell_ranks>, college_count>;
 using TechTable = std::array<std::array<std::int16_t, schematic_positions>, discipline_count>;
 
-class Form1 {
+class Form1;
+template <class Form> struct AttributeLine;  // sheet/attribute_lines.h
+template <class Form> struct SkillLine;      // sheet/skill_lines.h
+template <class Form> std::array<AttributeLine<Form>, attribute_count> attribute_lines(Form& form);
+template <class Form> std::array<SkillLine<Form>, skill_count> skill_lines(Form& form);
+
+// Owns the window's controls, built from the window description. Form1 takes it
+// as its first base class so that every control exists before any of Form1's
+// reference members below binds to it, whatever the order of those members.
+class WindowControls {
+protected:
+    WindowControls();
+    ControlSet controls_;
+};
+
+class Form1 : private WindowControls {
 public:
     // Builds the window from its description and wires its events; the caller
     // raises the load event (Form_Load) once the platform has shown it.
@@ -45,7 +64,6 @@ public:
     const ControlSet& controls() const { return controls_; }
 
 private:
-    ControlSet controls_;
     SaveAsDialog& save_dialog_;
     ProgramEnd& program_end_;
     std::string save_folder_;  // where the next Save As starts: the folder of the path last chosen
@@ -53,8 +71,26 @@ private:
     template <class T>
     T& control(std::string_view name) { return controls_.get<T>(name); }
 
+    // The boxes of each attribute and skill line, found by name once when the
+    // window is built; attribute_lines() and skill_lines() hand them out with
+    // the constness of the window they are asked of.
+    struct AttributeBoxes {
+        TextBox* base = nullptr;
+        TextBox* adjusted = nullptr;
+    };
+    struct SkillBoxes {
+        TextBox* box = nullptr;
+        TextBox* governing = nullptr;
+    };
+    std::array<AttributeBoxes, attribute_count> attribute_boxes_;
+    std::array<SkillBoxes, skill_count> skill_boxes_;
+    template <class Form> friend std::array<AttributeLine<Form>, attribute_count> attribute_lines(Form& form);
+    template <class Form> friend std::array<SkillLine<Form>, skill_count> skill_lines(Form& form);
+
 public:
     // ---- Controls -------------------------------------------------------
+    // Every control is the window's own, found by its name in the window
+    // description (window/window_description.cpp); the names are fixed.
     // Selection lists, description and message boxes.
     Label& Label1 = control<Label>("Label1");
     ListBox& Race_Selection = control<ListBox>("Race_Selection");
@@ -382,7 +418,8 @@ public:
     void techprecheck(std::string_view currentint, std::int16_t& ok);
 
 private:
-    void wire_events();  // window/event_wiring.cpp
+    void find_line_boxes();  // window/form1.cpp
+    void wire_events();      // window/event_wiring.cpp
 };
 
 }  // namespace tessmar

@@ -5,12 +5,13 @@
 #include <charconv>
 
 #include "platform/box_value.h"
+#include "sheet/skill_lines.h"
 
 namespace tessmar {
 
 namespace {
 
-const std::array<StateVariable, 37> variables{{
+constexpr StateVariable before_skills[] = {
     {"okflag", &Form1::okflag},
     {"cpST", &Form1::cpST},
     {"cpCN", &Form1::cpCN},
@@ -24,22 +25,9 @@ const std::array<StateVariable, 37> variables{{
     {"cphitpoints", &Form1::cphitpoints},
     {"cpfatigue", &Form1::cpfatigue},
     {"neutralcolor", &Form1::neutralcolor},
-    {"bowCPspent", &Form1::bowCPspent},
-    {"dodgeCPspent", &Form1::dodgeCPspent},
-    {"meleeCPspent", &Form1::meleeCPspent},
-    {"throwingCPspent", &Form1::throwingCPspent},
-    {"backstabCPspent", &Form1::backstabCPspent},
-    {"pickpocketCPspent", &Form1::pickpocketCPspent},
-    {"prowlingCPspent", &Form1::prowlingCPspent},
-    {"spottrapCPspent", &Form1::spottrapCPspent},
-    {"gamblingCPspent", &Form1::gamblingCPspent},
-    {"haggleCPspent", &Form1::haggleCPspent},
-    {"healCPspent", &Form1::healCPspent},
-    {"persuasionCPspent", &Form1::persuasionCPspent},
-    {"repairCPspent", &Form1::repairCPspent},
-    {"firearmsCPspent", &Form1::firearmsCPspent},
-    {"picklocksCPspent", &Form1::picklocksCPspent},
-    {"adtrapsCPspent", &Form1::adtrapsCPspent},
+};
+
+constexpr StateVariable after_skills[] = {
     {"aptitudetotal", &Form1::aptitudetotal},
     {"techcount", &Form1::techcount},
     {"spellcount", &Form1::spellcount},
@@ -48,7 +36,17 @@ const std::array<StateVariable, 37> variables{{
     {"spellaptitude", &Form1::spellaptitude},
     {"techskillaptitude", &Form1::techskillaptitude},
     {"backgroundallowed", &Form1::backgroundallowed},
-}};
+};
+
+// In order of declaration; the skill counters come from the skill table.
+constexpr auto variables = [] {
+    std::array<StateVariable, std::size(before_skills) + skill_count + std::size(after_skills)> all{};
+    std::size_t next = 0;
+    for (const StateVariable& variable : before_skills) all[next++] = variable;
+    for (const SkillRow& row : skill_rows) all[next++] = {row.counter_name, row.counter};
+    for (const StateVariable& variable : after_skills) all[next++] = variable;
+    return all;
+}();
 
 // "NAME(A,B)" with both indexes in range.
 std::optional<std::pair<int, int>> cell_indexes(std::string_view key, std::string_view table, int rows, int columns)

@@ -50,11 +50,11 @@ constexpr WindowDescription form1_description{
 constexpr ControlDescription controls[] = {
     // Selection lists, description and message boxes
     {.name = "Label1", .kind = ControlKind::Label, .place = {360, 120, 1095, 255}, .text = "Race Selection",
-     .fore_color = 0x80000018, .font = regular_8},
+     .fore_color = system_color::tooltip_background, .font = regular_8},
     {.name = "Race_Selection", .kind = ControlKind::ListBox, .place = {120, 480, 1575, 1425}, .font = regular_8,
      .tooltip = "displays available races/genders", .sorted = true},
     {.name = "Label2", .kind = ControlKind::Label, .place = {2280, 120, 1695, 255}, .text = "Background Selection",
-     .fore_color = 0x80000018, .font = regular_8},
+     .fore_color = system_color::tooltip_background, .font = regular_8},
     {.name = "Background_Selection", .kind = ControlKind::ListBox, .place = {1920, 480, 2415, 1425}, .font = regular_8,
      .tooltip = "shows available backgrounds"},
     {.name = "background_explanations", .kind = ControlKind::TextBox, .place = {120, 2040, 3255, 2295},
@@ -64,24 +64,24 @@ constexpr ControlDescription controls[] = {
 
     // Name, applied race and background, aptitude and level
     {.name = "Label39", .kind = ControlKind::Label, .place = {5040, 120, 615, 255}, .text = "Name:",
-     .fore_color = 0x8000000E},
+     .fore_color = system_color::highlight_text},
     {.name = "PCname", .kind = ControlKind::TextBox, .place = {5640, 120, 2895, 285}, .read_only = false,
      .max_length = 22},
     {.name = "Label37", .kind = ControlKind::Label, .place = {4440, 2280, 1215, 255}, .text = "Current Race",
-     .fore_color = 0x8000000E},
+     .fore_color = system_color::highlight_text},
     {.name = "Current_race", .kind = ControlKind::Label, .place = {4320, 2520, 1455, 255}, .text = "Human/male",
      .fore_color = 0x008080FF, .tooltip = "displays current race"},
     {.name = "Label38", .kind = ControlKind::Label, .place = {4200, 3000, 1815, 255}, .text = "Current Background",
-     .fore_color = 0x8000000E},
+     .fore_color = system_color::highlight_text},
     {.name = "Current_background", .kind = ControlKind::Label, .place = {3600, 3240, 3015, 255}, .text = "none",
      .fore_color = 0x008080FF, .tooltip = "displays current background"},
     {.name = "Label46", .kind = ControlKind::Label, .place = {3480, 3600, 1215, 495}, .text = "Magick/Tech Aptitude",
-     .fore_color = 0x8000000E},
+     .fore_color = system_color::highlight_text},
     {.name = "aptitude", .kind = ControlKind::TextBox, .place = {3840, 4080, 495, 285}, .text = "0",
      .back_color = 0x00FFFFFF, .fore_color = 0x00000000,
      .tooltip = "Current Aptitude(background color indicates bias)"},
     {.name = "Label51", .kind = ControlKind::Label, .place = {4920, 3720, 975, 255}, .text = "Current Level",
-     .fore_color = 0x80000018, .font = regular_8},
+     .fore_color = system_color::tooltip_background, .font = regular_8},
     {.name = "Clevel", .kind = ControlKind::TextBox, .place = {4920, 4080, 375, 285}, .text = "1", .font = bold_9},
     {.name = "levelup", .kind = ControlKind::Button, .place = {5400, 4080, 855, 255}, .text = "Level-up",
      .back_color = 0x0000FF00, .tooltip = "increses level by 1(adds CPs)"},
@@ -110,7 +110,7 @@ constexpr ControlDescription controls[] = {
     {.name = "CPs_remaining", .kind = ControlKind::TextBox, .place = {6840, 960, 375, 285}, .text = "05",
      .font = regular_8},
     {.name = "Label13", .kind = ControlKind::Label, .place = {6720, 1800, 855, 255}, .text = "HitPoints",
-     .fore_color = 0x80000018, .font = regular_8},
+     .fore_color = system_color::tooltip_background, .font = regular_8},
     {.name = "Hitpoints_minus", .kind = ControlKind::Button, .place = {6720, 2040, 225, 240}, .text = "-",
      .back_color = 0x000000FF, .font = bold_9, .tooltip = tip_hitpoints},
     {.name = "hitpoints", .kind = ControlKind::TextBox, .place = {6960, 2040, 495, 285}, .text = "000", .font = bold_9,
@@ -118,7 +118,7 @@ constexpr ControlDescription controls[] = {
     {.name = "Hitpoints_plus", .kind = ControlKind::Button, .place = {7440, 2040, 225, 240}, .text = "+",
      .back_color = 0x0000FF00, .font = bold_9, .tooltip = tip_hitpoints},
     {.name = "Label14", .kind = ControlKind::Label, .place = {6720, 2520, 855, 255}, .text = "Fatigue",
-     .fore_color = 0x80000018, .font = regular_8},
+     .fore_color = system_color::tooltip_background, .font = regular_8},
     {.name = "Fatigue_minus", .kind = ControlKind::Button, .place = {6720, 2760, 225, 240}, .text = "-",
      .back_color = 0x000000FF, .font = bold_9, .tooltip = tip_fatigue},
     {.name = "fatigue", .kind = ControlKind::TextBox, .place = {6960, 2760, 495, 285}, .text = "000", .font = bold_9,
@@ -142,13 +142,13 @@ constexpr ControlDescription controls[] = {
     {.name = "Schematic_list", .kind = ControlKind::ListBox, .place = {120, 7440, 2655, 1035}, .font = regular_8,
      .tooltip = "shows schematics for selected discipline"},
     {.name = "Label41", .kind = ControlKind::Label, .place = {3960, 4560, 2175, 495},
-     .text = "\"Purchased\" Spells and Schematics", .fore_color = 0x80000016},
+     .text = "\"Purchased\" Spells and Schematics", .fore_color = system_color::light_edge},
     {.name = "purchased", .kind = ControlKind::ListBox, .place = {3600, 5160, 2775, 1035}, .font = regular_8,
      .tooltip = "shows currently purchased spells and schematics"},
     {.name = "Clear", .kind = ControlKind::Button, .place = {3840, 6240, 2295, 375}, .text = "Clear Spells/Schematics",
      .back_color = 0x0000FFFF, .tooltip = "removes all purchased spells and schematics and returns CPs"},
     {.name = "Label40", .kind = ControlKind::Label, .place = {3480, 6840, 3015, 255},
-     .text = "Alternative background description", .fore_color = 0x8000000F},
+     .text = "Alternative background description", .fore_color = system_color::button_face},
     {.name = "alternativebackground", .kind = ControlKind::TextBox, .place = {3720, 7200, 2655, 1215},
      .tooltip = "enter alternative background description here", .read_only = false, .multi_line = true,
      .max_length = 3000},
@@ -161,11 +161,11 @@ constexpr ControlDescription controls[] = {
 
     // Attribute block: headings
     {.name = "Label4", .kind = ControlKind::Label, .place = {9120, 240, 1215, 255}, .text = "Primary Statistics",
-     .fore_color = 0x80000018, .font = regular_8},
+     .fore_color = system_color::tooltip_background, .font = regular_8},
     {.name = "Label42", .kind = ControlKind::Label, .place = {8160, 600, 375, 255}, .text = "Base",
-     .fore_color = 0x80000016, .font = regular_8},
+     .fore_color = system_color::light_edge, .font = regular_8},
     {.name = "Label43", .kind = ControlKind::Label, .place = {10200, 600, 375, 255}, .text = "Base",
-     .fore_color = 0x80000016, .font = regular_8},
+     .fore_color = system_color::light_edge, .font = regular_8},
     {.name = "Label44", .kind = ControlKind::Label, .place = {8880, 600, 615, 255}, .text = "Adjusted",
      .fore_color = 0x00C0FFC0, .font = regular_8},
     {.name = "Label45", .kind = ControlKind::Label, .place = {10920, 600, 615, 255}, .text = "Adjusted",
@@ -263,11 +263,11 @@ constexpr ControlDescription controls[] = {
 
     // Skill block heading
     {.name = "Label24", .kind = ControlKind::Label, .place = {8880, 3360, 735, 255}, .text = "Skills",
-     .fore_color = 0x8000000F, .font = bold_9},
+     .fore_color = system_color::button_face, .font = bold_9},
 
     // Combat skills: labels end at 7335
     {.name = "Label33", .kind = ControlKind::Label, .place = {7080, 3600, 975, 255}, .text = "Combat skills",
-     .fore_color = 0x80000018, .font = regular_8},
+     .fore_color = system_color::tooltip_background, .font = regular_8},
     {.name = "Label19", .kind = ControlKind::Label, .place = {6720, 3960, 615, 255}, .text = "Bow",
      .fore_color = 0x000000FF},
     {.name = "bow_minus", .kind = ControlKind::Button, .place = {7440, 3960, 225, 240}, .text = "-",
@@ -303,7 +303,7 @@ constexpr ControlDescription controls[] = {
 
     // Thief skills: labels end at 10575
     {.name = "Label34", .kind = ControlKind::Label, .place = {10320, 3600, 975, 255}, .text = "Thief skills",
-     .fore_color = 0x80000018, .font = regular_8},
+     .fore_color = system_color::tooltip_background, .font = regular_8},
     {.name = "Label23", .kind = ControlKind::Label, .place = {9720, 3960, 855, 255}, .text = "Backstab",
      .fore_color = 0x0000C000},
     {.name = "backstab_minus", .kind = ControlKind::Button, .place = {10680, 3960, 225, 240}, .text = "-",
@@ -339,7 +339,7 @@ constexpr ControlDescription controls[] = {
 
     // Social skills: labels end at 7455
     {.name = "Label35", .kind = ControlKind::Label, .place = {7200, 5760, 855, 255}, .text = "Social skills",
-     .fore_color = 0x80000018, .font = regular_8},
+     .fore_color = system_color::tooltip_background, .font = regular_8},
     {.name = "Label25", .kind = ControlKind::Label, .place = {6600, 6120, 855, 255}, .text = "Gambling",
      .fore_color = 0x00FF8080},
     {.name = "Gambling_minus", .kind = ControlKind::Button, .place = {7560, 6120, 225, 240}, .text = "-",
@@ -375,7 +375,7 @@ constexpr ControlDescription controls[] = {
 
     // Tech skills: labels end at 10575
     {.name = "Label36", .kind = ControlKind::Label, .place = {10440, 5760, 975, 255}, .text = "Tech skills",
-     .fore_color = 0x80000018, .font = regular_8},
+     .fore_color = system_color::tooltip_background, .font = regular_8},
     {.name = "Label29", .kind = ControlKind::Label, .place = {9960, 6120, 615, 255}, .text = "Repair",
      .fore_color = 0x000080FF},
     {.name = "Repair_minus", .kind = ControlKind::Button, .place = {10680, 6120, 225, 240}, .text = "-",

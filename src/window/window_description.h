@@ -18,7 +18,7 @@ struct ControlDescription {
     std::string_view name{};
     ControlKind kind = ControlKind::Label;
     Place place;
-    std::string_view text{};  // design text of a text box, caption of a label or button
+    std::string_view text{};  // start text of a text box, caption of a label or button
     Color back_color = default_color;  // text box, button, list box
     Color fore_color = default_color;  // text box, label, list box
     Font font = window_font;

@@ -9,8 +9,9 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <string_view>
 
-#include "magick_tech/catalogue.h"
+#include "magick_tech/item_kinds.h"
 #include "window/form1.h"
 
 namespace tessmar {
@@ -29,32 +30,28 @@ inline ::testing::AssertionResult purchase_invariants_hold(const Form1& form)
         return true;
     };
 
-    int owned_spells = 0;
-    for (int c = 0; c < college_count; ++c) {
-        for (int k = 0; k < spell_ranks; ++k) {
-            const std::int16_t cell = form.spells[c][k];
-            if (cell != flag_true && cell != flag_false) faults << "spells(" << c << ',' << k << ") holds " << cell << "; ";
-            if (cell == flag_false) continue;
-            ++owned_spells;
-            if (!take_line(spell_names[c][k])) faults << "owned spell " << spell_names[c][k] << " is not in purchased; ";
-            if (k > 0 && form.spells[c][k - 1] == flag_false)
-                faults << "spells(" << c << ',' << k << ") owned without rank " << k - 1 << "; ";
+    // Each owned cell is True, has its line in purchased and the item before it
+    // in its group owned; returns how many are owned.
+    const auto owned_of = [&](const auto& kind, std::string_view table, std::string_view item, std::string_view place) {
+        int owned = 0;
+        const auto& cells = form.*kind.owned;
+        for (int g = 0; g < kind.groups; ++g) {
+            for (int k = 0; k < kind.items; ++k) {
+                const std::int16_t cell = cells[g][k];
+                if (cell != flag_true && cell != flag_false)
+                    faults << table << '(' << g << ',' << k << ") holds " << cell << "; ";
+                if (cell == flag_false) continue;
+                ++owned;
+                if (!take_line(kind.item(g, k).name))
+                    faults << "owned " << item << ' ' << kind.item(g, k).name << " is not in purchased; ";
+                if (k > 0 && cells[g][k - 1] == flag_false)
+                    faults << table << '(' << g << ',' << k << ") owned without " << place << ' ' << k - 1 << "; ";
+            }
         }
-    }
-    int owned_schematics = 0;
-    for (int d = 0; d < discipline_count; ++d) {
-        for (int s = 0; s < schematic_positions; ++s) {
-            const std::int16_t cell = form.techpurchased[d][s];
-            if (cell != flag_true && cell != flag_false)
-                faults << "techpurchased(" << d << ',' << s << ") holds " << cell << "; ";
-            if (cell == flag_false) continue;
-            ++owned_schematics;
-            if (!take_line(schematic_names[d][s]))
-                faults << "owned schematic " << schematic_names[d][s] << " is not in purchased; ";
-            if (s > 0 && form.techpurchased[d][s - 1] == flag_false)
-                faults << "techpurchased(" << d << ',' << s << ") owned without position " << s - 1 << "; ";
-        }
-    }
+        return owned;
+    };
+    const int owned_spells = owned_of(spell_kind, "spells", "spell", "rank");
+    const int owned_schematics = owned_of(schematic_kind, "techpurchased", "schematic", "position");
     for (const auto& [line, left] : lines)
         if (left > 0) faults << "purchased line \"" << line << "\" names no owned item (" << left << " left); ";
 

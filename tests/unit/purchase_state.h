@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "form_fixture.h"
-#include "magick_tech/catalogue.h"
+#include "magick_tech/item_kinds.h"
 #include "platform/box_value.h"
 #include "window/form1.h"
 
@@ -18,22 +18,13 @@ namespace tessmar {
 using Cell = std::pair<int, int>;
 
 // Owned as a purchase leaves them: the cell, the line in purchased, the count.
-inline void own_spells(Form1& form, std::initializer_list<Cell> cells)
+template <class Kind>
+void own(Form1& form, const Kind& kind, std::initializer_list<Cell> cells)
 {
-    for (auto [college, rank] : cells) {
-        form.spells[college][rank] = flag_true;
-        form.purchased.add_item(std::string(spell_names[college][rank]));
-        ++form.spellcount;
-    }
-    form.displayaptitude();
-}
-
-inline void own_schematics(Form1& form, std::initializer_list<Cell> cells)
-{
-    for (auto [discipline, position] : cells) {
-        form.techpurchased[discipline][position] = flag_true;
-        form.purchased.add_item(std::string(schematic_names[discipline][position]));
-        ++form.techcount;
+    for (auto [group, position] : cells) {
+        (form.*kind.owned)[group][position] = flag_true;
+        form.purchased.add_item(std::string(kind.item(group, position).name));
+        ++(form.*kind.count);
     }
     form.displayaptitude();
 }

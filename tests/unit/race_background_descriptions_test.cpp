@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "form_fixture.h"
-#include "race_background/description_tables.h"
+#include "race_background/race_table.h"
 
 namespace tessmar {
 namespace {
@@ -33,7 +33,7 @@ std::size_t occurrences(std::string_view text, std::string_view word)
 TEST(RaceDescriptionTexts, OpeningEndingAndLength)
 {
     for (std::size_t race = 0; race < race_texts.size(); ++race) {
-        const std::string_view text = race_description_table[race];
+        const std::string_view text = race_table[race].description;
         EXPECT_TRUE(text.starts_with(race_texts[race].opening)) << race;
         EXPECT_TRUE(text.ends_with(". ")) << race;
         EXPECT_FALSE(text.ends_with(".  ")) << race;
@@ -44,16 +44,17 @@ TEST(RaceDescriptionTexts, OpeningEndingAndLength)
 TEST(RaceDescriptionTexts, TheTwoGendersOfARaceShareOneText)
 {
     for (auto [a, b] : {std::pair{1, 2}, {4, 5}, {8, 9}, {10, 11}})
-        EXPECT_EQ(race_description_table[a].data(), race_description_table[b].data()) << a << ',' << b;
-    const std::set<std::string_view> distinct(race_description_table.begin(), race_description_table.end());
+        EXPECT_EQ(race_table[a].description.data(), race_table[b].description.data()) << a << ',' << b;
+    std::set<std::string_view> distinct;
+    for (const RaceRow& row : race_table) distinct.insert(row.description);
     EXPECT_EQ(distinct.size(), 8u);
 }
 
 TEST(RaceDescriptionTexts, OnlyTheElfTextNamesTessmar)
 {
-    for (std::size_t race = 0; race < race_description_table.size(); ++race) {
+    for (std::size_t race = 0; race < race_table.size(); ++race) {
         const bool elf = race == 1 || race == 2;
-        EXPECT_EQ(occurrences(race_description_table[race], "Tessmar"), elf ? 1u : 0u) << race;
+        EXPECT_EQ(occurrences(race_table[race].description, "Tessmar"), elf ? 1u : 0u) << race;
     }
 }
 
@@ -64,17 +65,17 @@ constexpr std::array<std::size_t, 38> background_lengths{
 
 TEST(BackgroundDescriptionTexts, RowZeroIsTheShortText)
 {
-    EXPECT_EQ(background_description_table[0], "No significant background");
+    EXPECT_EQ(background_table[0].description, "No significant background");
 }
 
 TEST(BackgroundDescriptionTexts, EveryStoryEndsWithAFullStopAtItsLength)
 {
-    for (std::size_t background = 1; background < background_description_table.size(); ++background) {
-        const std::string_view text = background_description_table[background];
+    for (std::size_t background = 1; background < background_table.size(); ++background) {
+        const std::string_view text = background_table[background].description;
         EXPECT_TRUE(text.ends_with('.')) << background;
         EXPECT_EQ(text.size(), background_lengths[background]) << background;
     }
-    EXPECT_EQ(background_description_table[0].size(), background_lengths[0]);
+    EXPECT_EQ(background_table[0].description.size(), background_lengths[0]);
 }
 
 class DescriptionClicks : public FormFixture {};
@@ -84,6 +85,19 @@ TEST_F(DescriptionClicks, StartUpEndsOnBackgroundZero)
     EXPECT_EQ(form.background_explanations.text, "No significant background");
 }
 
+// A race is found by its position in the sorted list, so a row placed out of
+// the list's order would give its position to another race.
+TEST_F(DescriptionClicks, EachListHoldsItsTableInTheTablesOrder)
+{
+    ASSERT_EQ(form.Race_Selection.count(), static_cast<int>(race_count));
+    for (std::size_t race = 0; race < race_count; ++race)
+        EXPECT_EQ(form.Race_Selection.item(static_cast<int>(race)), race_table[race].entry) << race;
+    ASSERT_EQ(form.Background_Selection.count(), static_cast<int>(background_count));
+    for (std::size_t background = 0; background < background_count; ++background)
+        EXPECT_EQ(form.Background_Selection.item(static_cast<int>(background)), background_table[background].entry)
+            << background;
+}
+
 TEST_F(DescriptionClicks, ARaceClickShowsItsTextAndAppliesNothing)
 {
     form.Race_Selection.user_double_click(6);  // a Halfling sheet to compare against
@@ -91,7 +105,7 @@ TEST_F(DescriptionClicks, ARaceClickShowsItsTextAndAppliesNothing)
     const std::string prowling = form.prowling.text;
     for (int race = 0; race < 12; ++race) {
         form.Race_Selection.user_click(race);
-        EXPECT_EQ(form.background_explanations.text, race_description_table[static_cast<std::size_t>(race)]) << race;
+        EXPECT_EQ(form.background_explanations.text, race_table[static_cast<std::size_t>(race)].description) << race;
     }
     EXPECT_EQ(form.Current_race.caption, "Halfling");
     EXPECT_EQ(form.Adjstrength.text, strength);
@@ -106,7 +120,7 @@ TEST_F(DescriptionClicks, ABackgroundClickShowsItsTextAlsoWhenBarred)
     for (int background = 0; background < 38; ++background) {
         form.Background_Selection.user_click(background);
         EXPECT_EQ(form.background_explanations.text,
-                  background_description_table[static_cast<std::size_t>(background)])
+                  background_table[static_cast<std::size_t>(background)].description)
             << background;
     }
     EXPECT_EQ(form.message_window.text, "");  // a click checks nothing

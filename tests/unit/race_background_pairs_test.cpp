@@ -18,7 +18,7 @@
 
 #include "form_fixture.h"
 #include "platform/box_value.h"
-#include "race_background/description_tables.h"
+#include "race_background/race_table.h"
 
 namespace tessmar {
 namespace {
@@ -325,7 +325,7 @@ TEST_F(RaceBackgroundPairs, EveryPairThroughTheLists)
             EXPECT_EQ(form.cpsleft, 5);
             EXPECT_EQ(form.Race_Selection.list_index(), r);
             EXPECT_EQ(form.Background_Selection.list_index(), b);  // a barred entry stays highlighted
-            EXPECT_EQ(form.background_explanations.text, background_description_table[static_cast<std::size_t>(b)]);
+            EXPECT_EQ(form.background_explanations.text, background_table[static_cast<std::size_t>(b)].description);
             if (form.message_window.text == "Not available for this race/gender") {
                 ++refused[race.caption];
                 ++refused_total;

@@ -127,7 +127,7 @@ TEST_F(SheetText, BackgroundLabelColumnFollowsTheRaceCaption)
     EXPECT_EQ(line(2), "Race:  Gnome  Background:  Disenfranchised Gnome");
 }
 
-TEST_F(SheetText, WorkedExamplesFromTheStartState)
+TEST_F(SheetText, LinesOfTheStartSheet)
 {
     EXPECT_EQ(line(1), "Name:  ");
     EXPECT_EQ(line(4), "Level:  1" + blanks(5) + blanks(14) + "Aptitude: 0  (neutral)");

@@ -275,7 +275,7 @@ TEST(WindowDescription, TextsAreKeptAsStored)
 {
     struct Case {
         std::string_view control;
-        bool tooltip;  // false: the caption or design text
+        bool tooltip;  // false: the caption or start text
         std::string_view expected;
     };
     const std::vector<Case> cases{
