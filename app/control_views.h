@@ -1,11 +1,7 @@
-// One Qt widget for each control of the window model: building it, handing a
-// user's input on to the model, and showing the model's state (place, font,
-// colours, texts, flags, visibility) on the widget again.
+// What the window asks of the view of each control: its widget and showing the
+// control's state on it; and making the view that fits a control's kind.
 #pragma once
 
-#include <QColor>
-#include <QFont>
-#include <QRect>
 #include <QWidget>
 
 #include <functional>
@@ -26,16 +22,21 @@ public:
     virtual void mirror() = 0;
 };
 
+// The view of a control of kind C shown by a widget of type W: it keeps both.
+template <class C, class W>
+class ControlViewOf : public ControlView {
+public:
+    QWidget* widget() const final { return widget_; }
+
+protected:
+    ControlViewOf(C& control, W* widget) : control_(control), widget_(widget) {}
+
+    C& control_;
+    W* const widget_;
+};
+
 // The view of a control, with its widget made a child of parent; none for the
 // file dialog component, which shows only as the Save As dialog.
 std::unique_ptr<ControlView> make_view(Control& control, QWidget* parent, RunEvent run_event);
-
-// Twips to pixels at 96 dpi (15 twips to the pixel).
-int pixels(int twips);
-QRect pixel_rect(const Place& place);
-// The sans-serif face installed for MS Sans Serif, at the pixel size of its point size at 96 dpi.
-QFont screen_font(const Font& font);
-// A stored colour, a system colour &H800000nn& taken from the application's palette.
-QColor screen_color(Color color);
 
 }  // namespace tessmar

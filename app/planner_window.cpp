@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <string>
 
+#include "screen_units.h"
 #include "window/window_description.h"
 #include "wood_picture.h"
 

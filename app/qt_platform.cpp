@@ -8,7 +8,7 @@
 #include <QStringList>
 #include <QStyleFactory>
 
-#include "control_views.h"
+#include "screen_units.h"
 
 namespace tessmar {
 

@@ -20,6 +20,7 @@
 
 #include "planner_window.h"
 #include "qt_platform.h"
+#include "screen_units.h"
 #include "window/window_description.h"
 #include "stand_ins.h"
 #include "wood_picture.h"

@@ -1,0 +1,29 @@
+// Painting a label's caption: the edge strokes first, then the letters.
+#include "caption_label.h"
+
+#include <QPainter>
+
+namespace tessmar {
+
+void CaptionLabel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QRect room = caption_area(contentsRect());
+    if (laid_out_.text() != text() || laid_out_.textWidth() != room.width() || laid_out_font_ != font()) {
+        laid_out_.setTextFormat(Qt::PlainText);
+        laid_out_.setTextWidth(room.width());  // wraps at word breaks
+        laid_out_.setText(text());
+        laid_out_.prepare(QTransform(), font());
+        laid_out_font_ = font();
+    }
+    const QColor fore = palette().color(QPalette::WindowText);
+    const bool dark_caption = 0.299 * fore.red() + 0.587 * fore.green() + 0.114 * fore.blue() < 110;
+    const QColor edge = dark_caption ? QColor(255, 228, 196, 150) : QColor(0, 0, 0, 150);
+    painter.setPen(edge);
+    for (const QPoint step : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)})
+        painter.drawStaticText(room.topLeft() + step, laid_out_);
+    painter.setPen(fore);
+    painter.drawStaticText(room.topLeft(), laid_out_);
+}
+
+}  // namespace tessmar

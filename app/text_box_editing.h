@@ -1,0 +1,31 @@
+// What the one-line and multi-line text box views share: the box's text as
+// its widget holds it, a user's change handed to the model as one edit at the
+// caret, and the box's look and read-only flag on its widget.
+#pragma once
+
+#include <QString>
+
+#include "control_views.h"
+#include "widget_mirror.h"
+
+namespace tessmar {
+
+// A box's text as its widget holds it: a line break (CR LF in the model) is one "\n".
+QString widget_text(const TextBox& box);
+
+// Hands a user's change of an editable box's widget to the model as one edit at
+// the caret (typing, a paste, a drop, an undo), and returns the index of the
+// caret after it in the text that the widget then shows.
+qsizetype run_user_edit(TextBox& box, const QString& edited, qsizetype caret, const RunEvent& run);
+
+// Shows what a text box's widget (a QLineEdit or QPlainTextEdit) shows besides
+// its text: place, font, tooltip, visibility, colours and the read-only flag.
+template <class Edit>
+void mirror_box_look(const TextBox& box, Edit* edit)
+{
+    mirror_common(box, edit);
+    set_box_colors(edit, box.back_color, box.fore_color);
+    if (edit->isReadOnly() != box.read_only) edit->setReadOnly(box.read_only);
+}
+
+}  // namespace tessmar
