@@ -2,7 +2,9 @@
 // source of the window's wood picture as make_wood_picture makes it at the size
 // of the window description, so that start-up need not make it. The picture
 // has few colours (shades between two browns), so it is stored exactly as one
-// byte per pixel, an index into its table of colours.
+// byte per pixel, an index into its table of colours: one string literal per
+// row, each far below the length every compiler must accept (the whole picture
+// in one literal is not), in rows padded to a multiple of four bytes.
 #include <QImage>
 #include <QList>
 
@@ -40,7 +42,7 @@ int main(int argc, char** argv)
         return 1;
     }
     std::fputs("// Made by wood-picture-tool when the program was built: the window's wood\n"
-               "// picture, one byte a pixel, row by row, indexing its table of colours.\n"
+               "// picture, one byte a pixel, one padded row a line, indexing its table of colours.\n"
                "#include <QList>\n\n"
                "#include <iterator>\n\n"
                "#include \"wood_picture.h\"\n\n"
@@ -50,22 +52,23 @@ int main(int argc, char** argv)
                out);
     for (qsizetype i = 0; i < colours.size(); ++i)
         std::fprintf(out, "%s0x%08x,", i % 8 == 0 ? "\n    " : " ", colours[i]);
-    std::fputs("\n};\n\n"
-               "alignas(4) const unsigned char pixels[] =\n",
-               out);
+    // One byte more than the row for the literal's closing zero, rounded up to
+    // four bytes, since QImage reads rows that start on four-byte boundaries.
+    const int stride = (indexed.width() + 1 + 3) / 4 * 4;
+    std::fprintf(out, "\n};\n\nalignas(4) const unsigned char pixels[%d][%d] = {\n", indexed.height(), stride);
     for (int y = 0; y < indexed.height(); ++y) {
         const uchar* line = indexed.constScanLine(y);
         std::fputs("    \"", out);
         for (int x = 0; x < indexed.width(); ++x) std::fprintf(out, "\\x%02x", line[x]);
-        std::fputs("\"\n", out);
+        std::fputs("\",\n", out);
     }
     std::fprintf(out,
-                 ";\n\n}  // namespace\n\n"
+                 "};\n\n}  // namespace\n\n"
                  "QImage built_wood_picture()\n{\n"
-                 "    QImage picture(pixels, %d, %d, %d, QImage::Format_Indexed8);\n"
+                 "    QImage picture(pixels[0], %d, %d, %d, QImage::Format_Indexed8);\n"
                  "    picture.setColorTable(QList<QRgb>(std::begin(colours), std::end(colours)));\n"
                  "    return picture;\n}\n\n"
                  "}  // namespace tessmar\n",
-                 indexed.width(), indexed.height(), indexed.width());
+                 indexed.width(), indexed.height(), stride);
     return std::fclose(out) == 0 ? 0 : 1;
 }

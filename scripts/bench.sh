@@ -30,7 +30,7 @@ awk -F, '$1 ~ /_median"?$/ {
 
 if [ ! -x "$bench/bare-window" ] || [ ! -x "$bench/planner-startup" ]; then
   echo
-  echo "No start-up programs (they need Qt 6 Widgets and the window layer in app/)."
+  echo "No start-up programs (they need the window: this build has -DTESSMAR_GUI=OFF)."
   exit 0
 fi
 
