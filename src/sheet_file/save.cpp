@@ -24,10 +24,13 @@ void Form1::SAVE_Click()
     // the message that tells the user why. A save that works takes back the
     // message of one that failed, and writes no other.
     const FileWriteResult written = replace_file(path, compose_character_sheet(*this, bias_word));
-    if (!written)
-        message_window.text = std::string(save_failed) + ": " + written.reason();
-    else if (message_window.text.starts_with(save_failed))
+    if (!written) {
+        message_window.text = save_failed;
+        message_window.text += ": ";
+        message_window.text += written.reason();
+    } else if (message_window.text.starts_with(save_failed)) {
         message_window.text.clear();
+    }
 }
 
 }  // namespace tessmar
