@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 
 #include "window/window_description.h"
 #include "wood_picture.h"
@@ -29,8 +30,8 @@ int main(int argc, char** argv)
     std::sort(colours.begin(), colours.end());
     colours.erase(std::unique(colours.begin(), colours.end()), colours.end());
     if (colours.size() > 256) {
-        std::fprintf(stderr, "wood-picture-tool: %lld colours do not fit one byte a pixel\n",
-                     static_cast<long long>(colours.size()));
+        std::fprintf(stderr, "wood-picture-tool: %s colours do not fit one byte a pixel\n",
+                     std::to_string(colours.size()).c_str());
         return 1;
     }
     // Every colour is in the table, so each pixel maps to its own colour exactly.

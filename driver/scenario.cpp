@@ -345,11 +345,11 @@ private:
                     out_ << control->name() << '.' << key.name << '=' << escape_value(key.read(*control)) << '\n';
         for (const StateVariable& variable : form1_state_variables())
             out_ << variable.name << '=' << state_variable_text(form_, variable) << '\n';
-        for (int c = 0; c < college_count; ++c)
-            for (int k = 0; k < spell_ranks; ++k)
+        for (std::size_t c = 0; c < form_.spells.size(); ++c)
+            for (std::size_t k = 0; k < form_.spells[c].size(); ++k)
                 out_ << "spells(" << c << ',' << k << ")=" << box_text(form_.spells[c][k]) << '\n';
-        for (int d = 0; d < discipline_count; ++d)
-            for (int s = 0; s < schematic_positions; ++s)
+        for (std::size_t d = 0; d < form_.techpurchased.size(); ++d)
+            for (std::size_t s = 0; s < form_.techpurchased[d].size(); ++s)
                 out_ << "techpurchased(" << d << ',' << s << ")=" << box_text(form_.techpurchased[d][s]) << '\n';
     }
 

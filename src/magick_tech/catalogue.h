@@ -16,8 +16,8 @@ namespace tessmar {
 // description box shows when it is highlighted.
 struct CatalogueItem {
     // Both texts are needed: an item without a description fails to compile.
-    constexpr CatalogueItem(std::string_view name, std::string_view description)
-        : name(name), description(description)
+    constexpr CatalogueItem(std::string_view item_name, std::string_view item_description)
+        : name(item_name), description(item_description)
     {
     }
 

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "magick_tech/catalogue.h"
@@ -47,9 +48,11 @@ struct ItemKind {
     static constexpr int groups = static_cast<int>(Groups);
     static constexpr int items = static_cast<int>(Items);
 
-    constexpr int needed(int item) const { return first_need + need_step * item; }
-    static constexpr bool is_group(int index) { return index >= 0 && index < groups; }
-    static constexpr bool is_item(int index) { return index >= 0 && index < items; }
+    constexpr int needed(std::size_t position) const { return first_need + need_step * static_cast<int>(position); }
+    // The highlighted group and item as rows of the tables; nothing when none
+    // is highlighted.
+    std::optional<std::size_t> highlighted_group(Form1& form) const { return group_list(form).highlighted_row(Groups); }
+    std::optional<std::size_t> highlighted_item(Form1& form) const { return item_list(form).highlighted_row(Items); }
     const CatalogueItem& item(int group, int position) const
     {
         return catalogue[static_cast<std::size_t>(group)].items[static_cast<std::size_t>(position)];

@@ -15,14 +15,14 @@ void own_nothing(Form1& form, const Kind& kind)
 }
 
 // ok is False when a point less than current would leave an owned item short of
-// what it needs, True otherwise; the items are checked position by position.
+// what it needs, True otherwise; every owned item is checked.
 template <class Kind>
 void check_owned_needs(const Form1& form, const Kind& kind, std::string_view current, std::int16_t& ok)
 {
     const double value = box_number(current);
-    for (int position = 0; position < kind.items; ++position) {
-        for (int group = 0; group < kind.groups; ++group) {
-            if ((form.*kind.owned)[group][position] != flag_false && value - 1 < kind.needed(position)) {
+    for (const auto& group : form.*kind.owned) {
+        for (std::size_t position = 0; position < group.size(); ++position) {
+            if (group[position] != flag_false && value - 1 < kind.needed(position)) {
                 ok = flag_false;
                 return;
             }

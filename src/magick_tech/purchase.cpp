@@ -2,6 +2,7 @@
 // for both kinds: the Magick and Tech switches, the group click that refills the
 // item list, an item's description, and the double click that buys the
 // highlighted item under its level, attribute and order rules.
+#include <cstddef>
 #include <string>
 
 #include "magick_tech/item_kinds.h"
@@ -30,29 +31,29 @@ void fill_item_list(Form1& form, const Kind& kind)
     form.message_window.text.clear();
     ListBox& items = kind.item_list(form);
     items.clear();
-    const int group = kind.group_list(form).list_index();
-    if (!kind.is_group(group)) return;
-    for (const CatalogueItem& item : kind.catalogue[static_cast<std::size_t>(group)].items)
+    const auto group = kind.highlighted_group(form);
+    if (!group) return;
+    for (const CatalogueItem& item : kind.catalogue[*group].items)
         items.add_item(std::string(item.name));
 }
 
 template <class Kind>
 void show_item_description(Form1& form, const Kind& kind)
 {
-    const int group = kind.group_list(form).list_index();
-    if (!kind.is_group(group)) return;
-    const int position = kind.item_list(form).list_index();
-    if (!kind.is_item(position)) return;
-    form.background_explanations.text = kind.item(group, position).description;
+    const auto group = kind.highlighted_group(form);
+    if (!group) return;
+    const auto position = kind.highlighted_item(form);
+    if (!position) return;
+    form.background_explanations.text = kind.catalogue[*group].items[*position].description;
 }
 
 // One CP for the item: its name at the end of purchased, the pool and
 // CPs_remaining one lower, its ownership cell True, its count one higher, and
 // the aptitude recomputed.
 template <class Kind>
-void buy(Form1& form, const Kind& kind, int group, int position)
+void buy(Form1& form, const Kind& kind, std::size_t group, std::size_t position)
 {
-    form.purchased.add_item(kind.item_list(form).item(position));
+    form.purchased.add_item(kind.item_list(form).items().at(position));
     form.cpsleft = static_cast<std::int16_t>(form.cpsleft - 1);
     form.CPs_remaining.set_value(form.CPs_remaining.value() - 1);
     (form.*kind.owned)[group][position] = flag_true;
@@ -73,11 +74,13 @@ void buy_highlighted(Form1& form, const Kind& kind)
         return;
     }
 
-    const int group = kind.group_list(form).list_index();
-    const int position = kind.item_list(form).list_index();
+    const auto highlighted_group = kind.highlighted_group(form);
+    const auto highlighted_item = kind.highlighted_item(form);
     // With nothing highlighted there is nothing to buy and nothing to refuse.
-    if (!kind.is_group(group) || !kind.is_item(position)) return;
-    const PurchaseRule& rule = kind.rules[static_cast<std::size_t>(position)];
+    if (!highlighted_group || !highlighted_item) return;
+    const std::size_t group = *highlighted_group;
+    const std::size_t position = *highlighted_item;
+    const PurchaseRule& rule = kind.rules[position];
 
     if (rule.minimum_level > 0 && form.Clevel.value() < rule.minimum_level) {
         form.message_window.text = rule.level_refusal;

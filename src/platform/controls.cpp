@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cinttypes>
 #include <cstdio>
 
 #include "platform/box_value.h"
@@ -12,7 +13,7 @@ namespace tessmar {
 std::string color_text(Color c)
 {
     char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "&H%08X&", static_cast<unsigned>(c));
+    std::snprintf(buffer, sizeof buffer, "&H%08" PRIX32 "&", c);
     return buffer;
 }
 
@@ -161,10 +162,10 @@ void ListBox::add_item(std::string item)
         items_.push_back(std::move(item));
         return;
     }
-    auto place = std::upper_bound(items_.begin(), items_.end(), item,
+    auto where = std::upper_bound(items_.begin(), items_.end(), item,
                                   [](const std::string& a, const std::string& b) { return sorted_list_less(a, b); });
-    int at = static_cast<int>(place - items_.begin());
-    items_.insert(place, std::move(item));
+    int at = static_cast<int>(where - items_.begin());
+    items_.insert(where, std::move(item));
     if (selected_ >= at) ++selected_;
 }
 

@@ -3,8 +3,10 @@
 // the Qt layer draws these and the rules read and write them.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +34,16 @@ struct Place {
 };
 
 using Handler = std::function<void()>;
+
+// A list position (an int, -1 for none, as the lists count) as a row of a
+// table of `rows` rows: nothing for a negative position or one past the table.
+constexpr std::optional<std::size_t> table_row(int position, std::size_t rows)
+{
+    if (position < 0) return std::nullopt;
+    const auto row = static_cast<std::size_t>(position);
+    if (row >= rows) return std::nullopt;
+    return row;
+}
 
 class Control {
 public:
@@ -123,6 +135,9 @@ public:
 
     // The highlighted entry, -1 when none.
     int list_index() const { return selected_; }
+    // The highlighted entry as a row of a table of `rows` rows listed in the
+    // same order: nothing when none is highlighted or it is past the table.
+    std::optional<std::size_t> highlighted_row(std::size_t rows) const { return table_row(selected_, rows); }
     // Selecting from code runs the Click handler before returning, also when the
     // index does not change. An index outside the list removes the highlight.
     void set_list_index(int index);

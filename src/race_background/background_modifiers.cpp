@@ -22,9 +22,8 @@ void Form1::backgroundselection()
     checkbackgroundrestriction();
     if (backgroundallowed == flag_false) return;
 
-    const int background = Background_Selection.list_index();
-    if (background >= 0 && background < static_cast<int>(background_count)) {
-        const BackgroundRow& row = background_table[static_cast<std::size_t>(background)];
+    if (const auto background = Background_Selection.highlighted_row(background_count)) {
+        const BackgroundRow& row = background_table[*background];
         Current_background.caption = std::string(row.caption);
         for (const auto& line : attribute_lines(*this)) add_modifier(line.adjusted, row.modifiers.*line.row.value);
         const auto skills = skill_lines(*this);

@@ -9,18 +9,16 @@ namespace tessmar {
 
 void Form1::race_descriptions()
 {
-    const int race = Race_Selection.list_index();
-    if (race >= 0 && race < static_cast<int>(race_count))
-        background_explanations.text = std::string(race_table[static_cast<std::size_t>(race)].description);
+    if (const auto race = Race_Selection.highlighted_row(race_count))
+        background_explanations.text = std::string(race_table[*race].description);
 }
 
 void Form1::Race_Selection_Click() { race_descriptions(); }
 
 void Form1::showbackgroundinfo()
 {
-    const int background = Background_Selection.list_index();
-    if (background >= 0 && background < static_cast<int>(background_count))
-        background_explanations.text = std::string(background_table[static_cast<std::size_t>(background)].description);
+    if (const auto background = Background_Selection.highlighted_row(background_count))
+        background_explanations.text = std::string(background_table[*background].description);
 }
 
 void Form1::Background_Selection_Click() { showbackgroundinfo(); }

@@ -219,9 +219,8 @@ void Form1::RaceSelection()
     hitpoints.back_color = neutralcolor;
 
     // The highlighted race's row; with no race highlighted the boxes keep their texts.
-    const int race = Race_Selection.list_index();
-    if (race >= 0 && race < static_cast<int>(race_count)) {
-        const RaceRow& row = race_table[static_cast<std::size_t>(race)];
+    if (const auto race = Race_Selection.highlighted_row(race_count)) {
+        const RaceRow& row = race_table[*race];
         Current_race.caption = std::string(row.caption);
         hitpoints.set_value(row.hitpoints);
         fatigue.set_value(row.fatigue);

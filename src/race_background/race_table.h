@@ -10,6 +10,7 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "platform/controls.h"
 #include "race_background/background_table.h"
 #include "sheet/attribute_lines.h"
 #include "sheet/skill_lines.h"
@@ -24,14 +25,15 @@ struct BackgroundSet {
 
     constexpr bool contains(int index) const
     {
-        return index >= 0 && index < static_cast<int>(background_count) && holds[static_cast<std::size_t>(index)];
+        const auto row = table_row(index, background_count);
+        return row && holds[*row];
     }
 };
 
-constexpr BackgroundSet barred(std::initializer_list<int> indexes)
+constexpr BackgroundSet barred(std::initializer_list<std::size_t> indexes)
 {
     BackgroundSet set;
-    for (int index : indexes) set.holds[static_cast<std::size_t>(index)] = true;
+    for (std::size_t index : indexes) set.holds[index] = true;
     return set;
 }
 

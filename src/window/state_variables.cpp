@@ -49,7 +49,8 @@ constexpr auto variables = [] {
 }();
 
 // "NAME(A,B)" with both indexes in range.
-std::optional<std::pair<int, int>> cell_indexes(std::string_view key, std::string_view table, int rows, int columns)
+std::optional<std::pair<std::size_t, std::size_t>> cell_indexes(std::string_view key, std::string_view table,
+                                                                 std::size_t rows, std::size_t columns)
 {
     if (key.size() < table.size() + 5 || key.substr(0, table.size()) != table || key[table.size()] != '(' ||
         key.back() != ')')
@@ -66,8 +67,10 @@ std::optional<std::pair<int, int>> cell_indexes(std::string_view key, std::strin
     if (r1.ec != std::errc{} || r1.ptr != first.data() + first.size() || r2.ec != std::errc{} ||
         r2.ptr != second.data() + second.size())
         return std::nullopt;
-    if (a < 0 || a >= rows || b < 0 || b >= columns) return std::nullopt;
-    return std::pair{a, b};
+    const auto row = table_row(a, rows);
+    const auto column = table_row(b, columns);
+    if (!row || !column) return std::nullopt;
+    return std::pair{*row, *column};
 }
 
 }  // namespace
