@@ -9,25 +9,16 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
 #include "sheet_file/character_sheet.h"
+#include "stand_ins.h"
 #include "window/form1.h"
 
 namespace tessmar {
 namespace {
 
-class NoSaveDialog : public SaveAsDialog {
-public:
-    std::string show_save_as(const SaveAsRequest&) override { return {}; }
-};
-
-class NoProgramEnd : public ProgramEnd {
-public:
-    void end_program() override {}
-};
-
-NoSaveDialog save_dialog;
-NoProgramEnd program_end;
+// No event timed here saves or quits.
+StubSaveDialog save_dialog;
+StubProgramEnd program_end;
 
 // Windows prepared, with the clock stopped, for each timed batch of events.
 constexpr int batch = 32;

@@ -8,10 +8,11 @@
 #include <optional>
 #include <ostream>
 #include <span>
+#include <sstream>
 #include <utility>
 
 #include "platform/box_value.h"
-#include "platform/platform.h"
+#include "stand_ins.h"
 #include "window/form1.h"
 #include "window/state_variables.h"
 #include "window/window_description.h"
@@ -19,19 +20,6 @@
 namespace tessmar {
 
 namespace {
-
-// The dialog answers whatever the script's next save line says.
-class ScriptedSaveDialog : public SaveAsDialog {
-public:
-    std::string answer;
-    std::string show_save_as(const SaveAsRequest&) override { return std::exchange(answer, {}); }
-};
-
-class ScriptedProgramEnd : public ProgramEnd {
-public:
-    bool ended = false;
-    void end_program() override { ended = true; }
-};
 
 // An error of the script: reported with its line, and the run stops. The
 // reason is kept whole, NUL bytes included.
@@ -238,7 +226,8 @@ private:
         if (command == "expect") return expect(rest);
         if (command == "dump") {
             if (!next_word(rest).empty()) throw ScriptError{"dump takes nothing"};
-            return dump();
+            out_ << window_dump(form_);
+            return;
         }
         throw ScriptError{"unknown command " + shown(command)};
     }
@@ -336,29 +325,13 @@ private:
         return std::nullopt;
     }
 
-    void dump()
-    {
-        out_ << "Form1.caption=" << escape_value(form1_window().caption) << '\n';
-        for (const Control* control : form_.controls().in_order())
-            for (PropertyKeys keys : keys_of(control->kind()))
-                for (const PropertyKey& key : keys)
-                    out_ << control->name() << '.' << key.name << '=' << escape_value(key.read(*control)) << '\n';
-        for (const StateVariable& variable : form1_state_variables())
-            out_ << variable.name << '=' << state_variable_text(form_, variable) << '\n';
-        for (std::size_t c = 0; c < form_.spells.size(); ++c)
-            for (std::size_t k = 0; k < form_.spells[c].size(); ++k)
-                out_ << "spells(" << c << ',' << k << ")=" << box_text(form_.spells[c][k]) << '\n';
-        for (std::size_t d = 0; d < form_.techpurchased.size(); ++d)
-            for (std::size_t s = 0; s < form_.techpurchased[d].size(); ++s)
-                out_ << "techpurchased(" << d << ',' << s << ")=" << box_text(form_.techpurchased[d][s]) << '\n';
-    }
-
     std::ostream& out_;
     std::ostream& err_;
     std::string file_;
     const LineObserver& after_line_;
-    ScriptedSaveDialog save_dialog_;
-    ScriptedProgramEnd program_end_;
+    // The dialog answers whatever the script's save line says.
+    StubSaveDialog save_dialog_;
+    StubProgramEnd program_end_;
     Form1 form_{save_dialog_, program_end_};
     int line_number_ = 0;
     bool failed_ = false;
@@ -377,6 +350,27 @@ std::string escape_value(std::string_view text)
         else escaped += c;
     }
     return escaped;
+}
+
+std::string window_dump(const Form1& form, std::string_view skip)
+{
+    std::ostringstream out;
+    out << "Form1.caption=" << escape_value(form1_window().caption) << '\n';
+    for (const Control* control : form.controls().in_order()) {
+        if (control->name() == skip) continue;
+        for (PropertyKeys keys : keys_of(control->kind()))
+            for (const PropertyKey& key : keys)
+                out << control->name() << '.' << key.name << '=' << escape_value(key.read(*control)) << '\n';
+    }
+    for (const StateVariable& variable : form1_state_variables())
+        out << variable.name << '=' << state_variable_text(form, variable) << '\n';
+    for (std::size_t c = 0; c < form.spells.size(); ++c)
+        for (std::size_t k = 0; k < form.spells[c].size(); ++k)
+            out << "spells(" << c << ',' << k << ")=" << box_text(form.spells[c][k]) << '\n';
+    for (std::size_t d = 0; d < form.techpurchased.size(); ++d)
+        for (std::size_t s = 0; s < form.techpurchased[d].size(); ++s)
+            out << "techpurchased(" << d << ',' << s << ")=" << box_text(form.techpurchased[d][s]) << '\n';
+    return out.str();
 }
 
 ScenarioStatus run_scenario(std::istream& script, std::string_view file_name, std::ostream& out, std::ostream& err,

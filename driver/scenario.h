@@ -24,4 +24,11 @@ ScenarioStatus run_scenario(std::istream& script, std::string_view file_name, st
 // A value as scripts print it: CR as \r, LF as \n, backslash as \\.
 std::string escape_value(std::string_view text);
 
+// Everything that a window shows or holds, as the dump command prints it: one
+// "key=value" line for each key of each control, each window-level variable and
+// each ownership cell. Two windows with equal dumps cannot be told apart by a
+// script. skip names a control left out, for a check that allows it alone to
+// change.
+std::string window_dump(const Form1& form, std::string_view skip = {});
+
 }  // namespace tessmar

@@ -15,7 +15,6 @@
 #include "scenario.h"
 #include "sheet_file_shape.h"
 #include "temp_folder.h"
-#include "window_snapshot.h"
 
 namespace tessmar {
 
@@ -228,7 +227,7 @@ rc::Gen<EventPtr> next_event(const EventModel& model)
 
 bool UserEvent::starts_new_character() const
 {
-    return kind == Kind::double_click && (control == "Race_Selection" || control == "Background_Selection");
+    return kind == Kind::double_click && line_starts_new_character(script_line());
 }
 
 std::string UserEvent::script_line() const
@@ -303,8 +302,8 @@ void UserEvent::run(const EventModel&, EventRun& sut) const
     std::string before, before_apart_from_message, before_message;
     std::map<std::string, std::string> folder_before;
     if (kind == Kind::save) {
-        before = window_snapshot(form);
-        before_apart_from_message = window_snapshot(form, "message_window");
+        before = window_dump(form);
+        before_apart_from_message = window_dump(form, "message_window");
         before_message = form.message_window.text;
         folder_before = folder_record(".");
     }
@@ -331,13 +330,13 @@ void UserEvent::run(const EventModel&, EventRun& sut) const
         const std::map<std::string, std::string> folder = folder_record(".");
         if (text.empty()) {
             ++figures.saves_cancelled;
-            if (window_snapshot(form) != before || folder != folder_before)
+            if (window_dump(form) != before || folder != folder_before)
                 broken("cancelled save: the window or the folder changed");
         } else if (!writable) {
             ++figures.saves_refused;
             if (!is_save_failure(form.message_window.text))
                 broken("failed save: message_window holds \"" + form.message_window.text + "\"");
-            if (window_snapshot(form, "message_window") != before_apart_from_message || folder != folder_before)
+            if (window_dump(form, "message_window") != before_apart_from_message || folder != folder_before)
                 broken("failed save: the window or the folder changed");
         } else {
             ++figures.sheets_saved;
@@ -348,7 +347,7 @@ void UserEvent::run(const EventModel&, EventRun& sut) const
             const bool after_failure = is_save_failure(before_message);
             if (after_failure && !form.message_window.text.empty())
                 broken("save: the failed save's message stays: \"" + form.message_window.text + "\"");
-            if ((after_failure ? window_snapshot(form, "message_window") : window_snapshot(form)) !=
+            if ((after_failure ? window_dump(form, "message_window") : window_dump(form)) !=
                 (after_failure ? before_apart_from_message : before))
                 broken("save: the window changed");
             if (others != folder_before) broken("save: a file other than " + text + " changed");

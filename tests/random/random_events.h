@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "form_fixture.h"
+#include "stand_ins.h"
 #include "window/form1.h"
 
 namespace tessmar {

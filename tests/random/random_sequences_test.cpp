@@ -13,7 +13,6 @@
 
 #include "event_run.h"
 #include "scenario.h"
-#include "window_snapshot.h"
 
 namespace tessmar {
 
@@ -80,11 +79,11 @@ void write_failure_script(const EventRun& sut)
 // Quitting ends the program and changes nothing on the way.
 void quit_at_the_end(EventRun& sut)
 {
-    const std::string before = window_snapshot(sut.window.form);
+    const std::string before = window_dump(sut.window.form);
     sut.window.form.Quit.click();
     sut.script.push_back("click Quit");
     ++run_figures().extra_checks;
-    if (!sut.window.program_end.ended || window_snapshot(sut.window.form) != before) {
+    if (!sut.window.program_end.ended || window_dump(sut.window.form) != before) {
         sut.broken = "Quit did not end the program at once";
         RC_FAIL(sut.broken);
     }
@@ -99,12 +98,12 @@ void replay_through_script(EventRun& sut)
     std::string replayed;
     const int last_line = static_cast<int>(sut.script.size());
     const ScenarioStatus status = run_scenario(script, "random", out, err, [&](const Form1& form, int line) {
-        if (line == last_line) replayed = window_snapshot(form);
+        if (line == last_line) replayed = window_dump(form);
     });
     ++run_figures().replays;
     ++run_figures().extra_checks;
     if (status != scenario_passed || !err.str().empty() || out.str() != "program ended\n" ||
-        replayed != window_snapshot(sut.window.form)) {
+        replayed != window_dump(sut.window.form)) {
         sut.broken = "the script of the events does not replay to the same window: " + err.str();
         RC_FAIL(sut.broken);
     }

@@ -159,7 +159,7 @@ void rules_in_their_order(const KindCase<Kind>& k)
         LoadedWindow window;
         Form1& form = window.form;
         own(form, k.kind, c.owned);
-        set_pool(form, c.cps);
+        give_cps(form, c.cps);
         if (c.level != nullptr) form.Clevel.text = c.level;
         k.kind.attribute(form).text = c.adjusted;
         k.kind.base_attribute(form).text = c.base;
@@ -210,7 +210,7 @@ TEST(ItemPurchase, AWholeGroupInOrder)
     for_each_kind([](const auto& k, Form1& form) {
         if (k.whole_group_level != nullptr) form.Clevel.text = k.whole_group_level;
         k.kind.attribute(form).text = k.whole_group_attribute;
-        if (k.whole_group_pool > 0) set_pool(form, k.whole_group_pool);
+        if (k.whole_group_pool > 0) give_cps(form, k.whole_group_pool);
         ASSERT_EQ(form.cpsleft, k.kind.items);
         if (k.whole_group_level == nullptr) {
             ASSERT_EQ(form.Clevel.text, "1");
@@ -240,7 +240,7 @@ TEST(ItemPurchase, NoHighlightedItemBuysNothingAndWritesNothing)
         EXPECT_EQ(form.message_window.text, "");
         expect_state(PurchaseState::of(form), before);
 
-        set_pool(form, 0);
+        give_cps(form, 0);
         (form.*k.double_click)();
         EXPECT_EQ(form.message_window.text, "No CPs left!");
         EXPECT_TRUE(purchase_invariants_hold(form));

@@ -1,5 +1,5 @@
 // Purchase tests' set-up: a freshly loaded window per case, items owned as a
-// purchase leaves them, the CP pool, and a record of everything a purchase or
+// purchase leaves them, and a record of everything a purchase or
 // a clear may change, so that a refusal can be shown to change nothing.
 #pragma once
 
@@ -11,6 +11,7 @@
 #include "form_fixture.h"
 #include "magick_tech/item_kinds.h"
 #include "platform/box_value.h"
+#include "sheet_rules.h"
 #include "window/form1.h"
 
 namespace tessmar {
@@ -27,12 +28,6 @@ void own(Form1& form, const Kind& kind, std::initializer_list<Cell> cells)
         ++(form.*kind.count);
     }
     form.displayaptitude();
-}
-
-inline void set_pool(Form1& form, int cps)
-{
-    form.cpsleft = static_cast<std::int16_t>(cps);
-    form.CPs_remaining.set_value(cps);
 }
 
 // Everything that a purchase or a clear may write, and what they must leave alone.
@@ -83,7 +78,7 @@ struct PurchaseState {
         next.CPs_remaining = box_text(box_number(CPs_remaining) - 1);
         next.aptitudetotal = aptitudetotal + shift;
         next.aptitude = box_text(next.aptitudetotal < 0 ? -next.aptitudetotal : next.aptitudetotal);
-        next.aptitude_color = next.aptitudetotal > 0 ? magickcolor : next.aptitudetotal < 0 ? techcolor : whitecolor;
+        next.aptitude_color = aptitude_colour(next.aptitudetotal);
         return next;
     }
 

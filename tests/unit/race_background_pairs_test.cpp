@@ -19,6 +19,7 @@
 #include "form_fixture.h"
 #include "platform/box_value.h"
 #include "race_background/race_table.h"
+#include "sheet_rules.h"
 
 namespace tessmar {
 namespace {
@@ -176,17 +177,6 @@ std::map<std::string, double> parse_modifiers(std::string_view text)
     return amounts;
 }
 
-std::string damage_bonus(int st)
-{
-    if (st <= 2) return "-4";
-    if (st <= 4) return "-3";
-    if (st <= 6) return "-2";
-    if (st <= 8) return "-1";
-    if (st <= 10) return "0";
-    if (st <= 19) return std::to_string(st - 10);
-    return std::to_string(st);
-}
-
 Color colour_for(int value, Color otherwise)
 {
     if (value > 8) return greencolor;
@@ -228,16 +218,16 @@ Sheet expected_sheet(const RaceRow& race, const BackgroundRow& background, bool 
         sheet.texts[base] = "8";
 
     const int st = shown["ST"], dx = shown["DX"], cn = shown["CN"], wp = shown["WP"];
-    sheet.texts["Carryweight"] = std::to_string(st * 500);
-    sheet.texts["Damagebonus"] = damage_bonus(st);
-    sheet.texts["ACadj"] = std::to_string(dx - 10);
-    sheet.texts["Speed"] = std::to_string(dx >= 20 ? dx + 5 : dx);
-    sheet.texts["hitpoints"] = std::to_string(2 * st + wp + 6);
-    sheet.texts["fatigue"] = std::to_string(2 * cn + wp + 6);
+    sheet.texts["Carryweight"] = box_text(carry_weight(st));
+    sheet.texts["Damagebonus"] = box_text(damage_bonus(st));
+    sheet.texts["ACadj"] = box_text(armour_adjustment(dx));
+    sheet.texts["Speed"] = box_text(speed(dx));
+    sheet.texts["hitpoints"] = box_text(hit_points(st, wp));
+    sheet.texts["fatigue"] = box_text(fatigue(cn, wp));
     sheet.colours["hitpoints"] = system_color::window_background;
     sheet.colours["fatigue"] = system_color::window_background;
     sheet.texts["aptitude"] = std::to_string(std::abs(race.aptitude));
-    sheet.colours["aptitude"] = race.aptitude > 0 ? magickcolor : race.aptitude < 0 ? techcolor : whitecolor;
+    sheet.colours["aptitude"] = aptitude_colour(race.aptitude);
     sheet.texts["CPs_remaining"] = "5";
     sheet.texts["Clevel"] = "1";
     sheet.texts["message_window"] = barred ? "Not available for this race/gender" : "";

@@ -119,7 +119,7 @@ TEST_F(Skills, DexteritySixAllowsOnlyTheFirstRank)
 
 TEST_F(Skills, QuarterBonusToTheCapAtDexterityEighteen)
 {
-    give_cps(6);
+    give_cps(form, 6);
     form.dodge.text = "0.25";
     form.Adjdexterity.text = "18";
     for (int i = 0; i < 5; ++i) form.dodge_plus_Click();
@@ -134,7 +134,7 @@ TEST_F(Skills, QuarterBonusToTheCapAtDexterityEighteen)
 // A stat sale takes back only the purchased ranks: the bonuses stay.
 TEST_F(Skills, RefundKeepsBonuses)
 {
-    give_cps(10);
+    give_cps(form, 10);
     form.bow.text = "0.5";
     form.heal.text = "-0.25";
     form.adtraps.text = "0.75";

@@ -14,7 +14,7 @@ class StatLines : public FormFixture {};
 // The cap reads the Base box: an Adjusted ST of 12 on a Base of 8 climbs to 24.
 TEST_F(StatLines, CapReadsTheBaseNotTheAdjustedValue)
 {
-    give_cps(20);
+    give_cps(form, 20);
     form.Adjstrength.text = "12";
     for (int i = 0; i < 8; ++i) form.ST_plus_Click();
     EXPECT_EQ(form.Strength.text, "16");
@@ -39,7 +39,7 @@ TEST_F(StatLines, CapReadsTheBaseNotTheAdjustedValue)
 
 TEST_F(StatLines, AdjustedColoursStayWhenPointsMove)
 {
-    give_cps(10);
+    give_cps(form, 10);
     form.Adjstrength.text = "7";
     form.Adjstrength.back_color = redcolor;
     form.Adjdexterity.text = "9";

@@ -57,6 +57,10 @@ struct SheetBonuses {
 // show its start text.
 ::testing::AssertionResult derived_statistics_follow(const Form1& form, bool race_applied);
 
+// A script line that starts a new character: a double click on the race or
+// the background list. After it the tracker takes the sheet's bonuses afresh.
+bool line_starts_new_character(std::string_view script_line);
+
 class InvariantTracker {
 public:
     explicit InvariantTracker(const Form1& started);

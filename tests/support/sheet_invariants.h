@@ -12,6 +12,7 @@
 
 #include "platform/color.h"
 #include "sheet/skill_lines.h"
+#include "sheet_rules.h"
 #include "window/form1.h"
 
 namespace tessmar {
@@ -46,15 +47,15 @@ inline ::testing::AssertionResult hitpoints_and_fatigue_follow_formula(const For
     const double st = form.Adjstrength.value();
     const double cn = form.Adjconstitution.value();
     const double wp = form.Adjwillpower.value();
-    const double levels = form.Clevel.value() - 1;
-    const double hit_points = 2 * st + wp + 6 + 4 * form.cphitpoints + 2 * levels;
-    const double fatigue = 2 * cn + wp + 6 + 4 * form.cpfatigue + 2 * levels;
-    if (form.hitpoints.value() != hit_points)
+    const double level = form.Clevel.value();
+    const double expected_hit_points = hit_points(st, wp, form.cphitpoints, level);
+    const double expected_fatigue = fatigue(cn, wp, form.cpfatigue, level);
+    if (form.hitpoints.value() != expected_hit_points)
         return ::testing::AssertionFailure() << "hitpoints reads \"" << form.hitpoints.text << "\", formula gives "
-                                             << hit_points;
-    if (form.fatigue.value() != fatigue)
+                                             << expected_hit_points;
+    if (form.fatigue.value() != expected_fatigue)
         return ::testing::AssertionFailure() << "fatigue reads \"" << form.fatigue.text << "\", formula gives "
-                                             << fatigue;
+                                             << expected_fatigue;
     return ::testing::AssertionSuccess();
 }
 

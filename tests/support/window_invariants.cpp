@@ -6,28 +6,20 @@
 #include <cmath>
 #include <functional>
 #include <set>
+#include <sstream>
 #include <string_view>
 
 #include "platform/box_value.h"
 #include "sheet/skill_lines.h"
 #include "purchase_invariants.h"
 #include "sheet_invariants.h"
+#include "sheet_rules.h"
 
 namespace tessmar {
 
 namespace {
 
 std::string quoted(const std::string& text) { return '"' + text + '"'; }
-
-double damage_bonus(double st)
-{
-    if (st == 9 || st == 10) return 0;
-    if (st > 10) return st >= 20 ? st : st - 10;
-    if (st >= 7) return -1;
-    if (st >= 5) return -2;
-    if (st >= 3) return -3;
-    return -4;
-}
 
 }  // namespace
 
@@ -66,7 +58,7 @@ const std::set<std::string, std::less<>>& programs_messages()
 {
     const double tech_ranks = form.repairCPspent + form.firearmsCPspent + form.picklocksCPspent + form.adtrapsCPspent;
     const double total = 5.0 * form.spellcount - 5.0 * form.techcount - 4 * tech_ranks + form.raceaptitude;
-    const Color colour = total > 0 ? magickcolor : total < 0 ? techcolor : whitecolor;
+    const Color colour = aptitude_colour(total);
     const std::string text = box_text(std::min(std::abs(total), 100.0));
     const std::int16_t race = form.raceaptitude;
     if (race != -15 && race != 0 && race != 5 && race != 15)
@@ -149,9 +141,9 @@ SheetBonuses SheetBonuses::of(const Form1& form)
     const double st = form.Adjstrength.value();
     const double dx = form.Adjdexterity.value();
     const bool st_follows =
-        form.Carryweight.text == box_text(st * 500) && form.Damagebonus.text == box_text(damage_bonus(st));
+        form.Carryweight.text == box_text(carry_weight(st)) && form.Damagebonus.text == box_text(damage_bonus(st));
     const bool dx_follows =
-        form.ACadj.text == box_text(dx - 10) && form.Speed.text == box_text(dx >= 20 ? dx + 5 : dx);
+        form.ACadj.text == box_text(armour_adjustment(dx)) && form.Speed.text == box_text(speed(dx));
     const bool st_at_start = form.Carryweight.text == "000" && form.Damagebonus.text == "00";
     const bool dx_at_start = form.ACadj.text == "00" && form.Speed.text == "00";
     if (!st_follows && (race_applied || !st_at_start))
@@ -162,6 +154,14 @@ SheetBonuses SheetBonuses::of(const Form1& form)
         return ::testing::AssertionFailure() << "Adjusted DX " << dx << " with ACadj " << quoted(form.ACadj.text)
                                              << " and Speed " << quoted(form.Speed.text);
     return ::testing::AssertionSuccess();
+}
+
+bool line_starts_new_character(std::string_view script_line)
+{
+    std::istringstream words{std::string(script_line)};
+    std::string command, control;
+    words >> command >> control;
+    return command == "dblclick" && (control == "Race_Selection" || control == "Background_Selection");
 }
 
 InvariantTracker::InvariantTracker(const Form1& started) : bonuses_(SheetBonuses::of(started)) {}
