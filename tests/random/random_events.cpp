@@ -152,6 +152,8 @@ std::string kept_of_typing(const TextBox& box, std::string_view typed)
     return kept;
 }
 
+namespace {
+
 // The lowest position of the highlighted college or discipline not owned yet,
 // the one a user buying in order goes for; -1 when all are owned.
 int next_in_order(const Form1& form, bool magick)
@@ -167,6 +169,8 @@ int next_in_order(const Form1& form, bool magick)
     const auto owned = std::find(discipline.begin(), discipline.end(), flag_false);
     return owned == discipline.end() ? -1 : static_cast<int>(owned - discipline.begin());
 }
+
+}  // namespace
 
 rc::Gen<EventPtr> next_event(const EventModel& model)
 {

@@ -48,8 +48,8 @@ class UserEvent : public EventCommand, public std::enable_shared_from_this<UserE
 public:
     enum class Kind : std::uint8_t { click, double_click, type, save };
 
-    UserEvent(Kind kind, std::string control, int index, std::string text)
-        : kind(kind), control(std::move(control)), index(index), text(std::move(text))
+    UserEvent(Kind event_kind, std::string event_control, int event_index, std::string event_text)
+        : kind(event_kind), control(std::move(event_control)), index(event_index), text(std::move(event_text))
     {
     }
 

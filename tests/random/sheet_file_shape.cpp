@@ -26,7 +26,7 @@ std::size_t code_points(std::string_view text)
 // print zone from the end of the left one.
 struct ZonedLine {
     std::string left;
-    int zones;
+    std::size_t zones;
     std::string right;
 };
 using SheetLine = std::variant<std::string, ZonedLine>;

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <cstdint>
 #include <map>
 #include <sstream>
 #include <string>
@@ -35,15 +37,16 @@ inline ::testing::AssertionResult purchase_invariants_hold(const Form1& form)
     const auto owned_of = [&](const auto& kind, std::string_view table, std::string_view item, std::string_view place) {
         int owned = 0;
         const auto& cells = form.*kind.owned;
-        for (int g = 0; g < kind.groups; ++g) {
-            for (int k = 0; k < kind.items; ++k) {
+        for (std::size_t g = 0; g < cells.size(); ++g) {
+            const auto& group = kind.catalogue[g].items;
+            for (std::size_t k = 0; k < cells[g].size(); ++k) {
                 const std::int16_t cell = cells[g][k];
                 if (cell != flag_true && cell != flag_false)
                     faults << table << '(' << g << ',' << k << ") holds " << cell << "; ";
                 if (cell == flag_false) continue;
                 ++owned;
-                if (!take_line(kind.item(g, k).name))
-                    faults << "owned " << item << ' ' << kind.item(g, k).name << " is not in purchased; ";
+                if (!take_line(group[k].name))
+                    faults << "owned " << item << ' ' << group[k].name << " is not in purchased; ";
                 if (k > 0 && cells[g][k - 1] == flag_false)
                     faults << table << '(' << g << ',' << k << ") owned without " << place << ' ' << k - 1 << "; ";
             }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "magick_tech/item_kinds.h"
+#include "platform/controls.h"
 #include "purchase_invariants.h"
 #include "purchase_state.h"
 
@@ -107,7 +108,7 @@ struct KindCase {
     std::string_view message_kept_by_an_item_click;
 };
 
-const KindCase<SpellKind> spells{
+const KindCase<SpellKind> spell_purchases{
     .name = "spells",
     .kind = spell_kind,
     .show = [](Form1&) {},
@@ -128,7 +129,7 @@ const KindCase<SpellKind> spells{
     .message_kept_by_an_item_click = raise_will,
 };
 
-const KindCase<SchematicKind> schematics{
+const KindCase<SchematicKind> schematic_purchases{
     .name = "schematics",
     .kind = schematic_kind,
     .show = [](Form1& form) { form.Tech_select.click(); },
@@ -175,7 +176,12 @@ void rules_in_their_order(const KindCase<Kind>& k)
         if (c.message.empty()) {
             PurchaseState expected =
                 before.after_buying(std::string(k.kind.item(c.group, c.position).name), k.aptitude_shift);
-            (expected.*k.owned)[c.group][c.position] = flag_true;
+            // The clicked list positions as the cell of the ownership table.
+            auto& table = expected.*k.owned;
+            const auto group = table_row(c.group, table.size());
+            const auto position = table_row(c.position, table[0].size());
+            ASSERT_TRUE(group && position) << "the case clicks past the tables";
+            table[*group][*position] = flag_true;
             ++(expected.*k.count);
             expect_state(PurchaseState::of(form), expected);
         } else {
@@ -187,8 +193,8 @@ void rules_in_their_order(const KindCase<Kind>& k)
 
 TEST(ItemPurchase, RulesInTheirOrder)
 {
-    rules_in_their_order(spells);
-    rules_in_their_order(schematics);
+    rules_in_their_order(spell_purchases);
+    rules_in_their_order(schematic_purchases);
 }
 
 // Runs check once per kind, on a freshly loaded window with the kind's lists in front.
@@ -201,8 +207,8 @@ void for_each_kind(Check check)
         k.show(window.form);
         check(k, window.form);
     };
-    run(spells);
-    run(schematics);
+    run(spell_purchases);
+    run(schematic_purchases);
 }
 
 TEST(ItemPurchase, AWholeGroupInOrder)

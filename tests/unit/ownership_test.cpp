@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstddef>
 
 #include "form_fixture.h"
 
@@ -25,7 +26,7 @@ TEST_F(Guards, NothingOwnedAllowsAnyValue)
 TEST_F(Guards, SpellRankThresholds)
 {
     struct Case {
-        int college, rank;
+        std::size_t college, rank;
         const char* will;
         std::int16_t verdict;
     };
@@ -49,9 +50,9 @@ TEST_F(Guards, SpellRankThresholds)
 
 TEST_F(Guards, SchematicPositionThresholds)
 {
-    for (int position = 0; position < schematic_positions; ++position) {
-        const int needed = 7 + 2 * position;
-        for (int discipline : {0, 7}) {
+    for (std::size_t position = 0; position < schematic_positions; ++position) {
+        const std::size_t needed = 7 + 2 * position;
+        for (const std::size_t discipline : {std::size_t{0}, std::size_t{7}}) {
             form.reset_tech();
             form.techpurchased[discipline][position] = flag_true;
             okflag = 0;

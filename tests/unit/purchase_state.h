@@ -3,6 +3,7 @@
 // a clear may change, so that a refusal can be shown to change nothing.
 #pragma once
 
+#include <cstddef>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -16,7 +17,9 @@
 
 namespace tessmar {
 
-using Cell = std::pair<int, int>;
+// A cell of an ownership table: the college or discipline, and the item's
+// position in it.
+using Cell = std::pair<std::size_t, std::size_t>;
 
 // Owned as a purchase leaves them: the cell, the line in purchased, the count.
 template <class Kind>
@@ -24,7 +27,7 @@ void own(Form1& form, const Kind& kind, std::initializer_list<Cell> cells)
 {
     for (auto [group, position] : cells) {
         (form.*kind.owned)[group][position] = flag_true;
-        form.purchased.add_item(std::string(kind.item(group, position).name));
+        form.purchased.add_item(std::string(kind.catalogue[group].items[position].name));
         ++(form.*kind.count);
     }
     form.displayaptitude();

@@ -43,7 +43,7 @@ TEST(RaceDescriptionTexts, OpeningEndingAndLength)
 
 TEST(RaceDescriptionTexts, TheTwoGendersOfARaceShareOneText)
 {
-    for (auto [a, b] : {std::pair{1, 2}, {4, 5}, {8, 9}, {10, 11}})
+    for (auto [a, b] : {std::pair<std::size_t, std::size_t>{1, 2}, {4, 5}, {8, 9}, {10, 11}})
         EXPECT_EQ(race_table[a].description.data(), race_table[b].description.data()) << a << ',' << b;
     std::set<std::string_view> distinct;
     for (const RaceRow& row : race_table) distinct.insert(row.description);

@@ -129,8 +129,8 @@ TEST_P(ScenarioScript, PassesWithEveryInvariantAfterEachLine)
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, ScenarioScript, ::testing::ValuesIn(scenario_scripts()),
-                         [](const ::testing::TestParamInfo<std::string>& info) {
-                             std::string stem = info.param.substr(0, info.param.size() - 4);
+                         [](const ::testing::TestParamInfo<std::string>& script) {
+                             std::string stem = script.param.substr(0, script.param.size() - 4);
                              std::replace_if(stem.begin(), stem.end(), [](char c) { return !std::isalnum(
                                  static_cast<unsigned char>(c)); }, '_');
                              return stem;

@@ -40,7 +40,7 @@ private:
 
 TEST_F(ReplaceFile, NewFileGetsUmaskedDefaultMode)
 {
-    for (mode_t mask : {022, 027, 077}) {
+    for (mode_t mask : {mode_t{022}, mode_t{027}, mode_t{077}}) {
         UmaskFor umask_for(mask);
         const fs::path file = folder / ("new" + std::to_string(mask));
         ASSERT_TRUE(replace_file(file.string(), "line\r\n"));
