@@ -36,7 +36,9 @@ constexpr int max_link_hops = 40;
 // everything the old one had": the file is then written in place instead.
 constexpr int cannot_carry = -1;
 
-std::string folder_of(const std::string& path)
+// The folder that holds path, as a path to open or to put a name after: "."
+// for a bare name.
+std::string folder_holding(const std::string& path)
 {
     const std::size_t slash = path.rfind('/');
     if (slash == std::string::npos) return ".";
@@ -78,7 +80,7 @@ std::optional<std::string> follow_links(std::string path)
             errno = ENOENT;
             return std::nullopt;
         }
-        path = target->front() == '/' ? *target : folder_of(path) + "/" + *target;
+        path = target->front() == '/' ? *target : folder_holding(path) + "/" + *target;
     }
     errno = ELOOP;
     return std::nullopt;
@@ -382,7 +384,7 @@ int replace(const std::string& path, std::string_view bytes, TemporaryFile kind)
 {
     const std::optional<std::string> target = follow_links(path);
     if (!target) return errno;
-    const std::string folder = folder_of(*target);
+    const std::string folder = folder_holding(*target);
     const std::string name = name_of(*target);
 
     struct stat st {};
