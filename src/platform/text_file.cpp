@@ -1,16 +1,27 @@
-// Replacing a file's whole content on Linux: an unnamed temporary file in the
-// target's folder (a hidden named one where the file system has none), given
-// the old file's owner, group, mode and extended attributes, flushed, linked
-// and renamed over the target; or, where that would change what the file was,
-// the file itself overwritten in place and flushed.
+// Replacing a file's whole content: a temporary file in the target's folder,
+// given the old file's owner, group and mode (and on Linux its extended
+// attributes), flushed and put in the target's place; or, where that would
+// change what the file was, the file itself overwritten in place and flushed.
 #include "platform/text_file.h"
+
+// On Linux the temporary file has no name until it is whole (O_TMPFILE, linked
+// through /proc/self/fd), extended attributes are copied, and the space for an
+// overwrite is reserved without changing the file's size (fallocate).
+// TESSMAR_PORTABLE_FILES keeps to the calls that every POSIX system has: a
+// hidden named temporary file, no attributes to copy, posix_fallocate where the
+// system offers it. It is chosen off Linux, and can be forced on Linux.
+#if !defined(__linux__) && !defined(TESSMAR_PORTABLE_FILES)
+#define TESSMAR_PORTABLE_FILES
+#endif
 
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#ifndef TESSMAR_PORTABLE_FILES
 #include <sys/xattr.h>
+#endif
 #include <unistd.h>
 
 #include <algorithm>
@@ -22,6 +33,16 @@
 #include <random>
 #include <utility>
 #include <vector>
+
+#ifdef TESSMAR_PORTABLE_FILES
+// The Linux calls stay out of the portable code even where the system has them.
+#undef O_TMPFILE
+#undef AT_EMPTY_PATH
+#undef FALLOC_FL_KEEP_SIZE
+#ifdef __GNUC__
+#pragma GCC poison fallocate flistxattr fgetxattr fsetxattr fremovexattr
+#endif
+#endif
 
 namespace tessmar {
 
@@ -36,7 +57,9 @@ constexpr int max_link_hops = 40;
 // everything the old one had": the file is then written in place instead.
 constexpr int cannot_carry = -1;
 
-std::string folder_of(const std::string& path)
+// The folder that holds path, as a path to open or to put a name after: "."
+// for a bare name.
+std::string folder_holding(const std::string& path)
 {
     const std::size_t slash = path.rfind('/');
     if (slash == std::string::npos) return ".";
@@ -78,7 +101,7 @@ std::optional<std::string> follow_links(std::string path)
             errno = ENOENT;
             return std::nullopt;
         }
-        path = target->front() == '/' ? *target : folder_of(path) + "/" + *target;
+        path = target->front() == '/' ? *target : folder_holding(path) + "/" + *target;
     }
     errno = ELOOP;
     return std::nullopt;
@@ -175,20 +198,26 @@ void remove_abandoned_temporaries(const std::string& folder, const std::string& 
 
 // The file that will replace the target, while it is being written: closed,
 // and removed when it has a name, unless it was put in the target's place.
+// Without unnamed files (off Linux) it always has a name.
 class Replacement {
 public:
-    Replacement(const std::string& folder, const std::string& name, TemporaryFile kind)
+    Replacement(const std::string& folder, const std::string& name, [[maybe_unused]] TemporaryFile kind)
         : folder_(folder), name_(name)
     {
+#ifndef TESSMAR_PORTABLE_FILES
         if (kind == TemporaryFile::unnamed_where_possible) {
             fd_ = FileDescriptor(::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
-            if (fd_.get() >= 0) return;
+            if (fd_.get() >= 0) {
+                unnamed_ = true;
+                return;
+            }
             // File systems without unnamed files answer one of these.
             if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
                 error_ = errno;
                 return;
             }
         }
+#endif
         error_ = create_named();
     }
     Replacement(const Replacement&) = delete;
@@ -204,8 +233,9 @@ public:
 
     // Gives the whole, flushed file the target's name: a new target is linked
     // directly where possible, an existing one is replaced by a rename.
-    int put_in_place(const std::string& target, bool target_exists)
+    int put_in_place(const std::string& target, [[maybe_unused]] bool target_exists)
     {
+#ifndef TESSMAR_PORTABLE_FILES
         if (unnamed_) {
             if (!target_exists) {
                 const int error = link_unnamed(target);
@@ -214,6 +244,7 @@ public:
             }
             if (const int error = link_unnamed_to_temporary_name()) return error;
         }
+#endif
         if (const int error = fd_.close()) return error;
         if (::rename(temporary_path_.c_str(), target.c_str()) != 0) return errno;
         temporary_path_.clear();
@@ -223,7 +254,6 @@ public:
 private:
     int create_named()
     {
-        unnamed_ = false;
         for (int attempt = 0; attempt < 100; ++attempt) {
             const std::string path = folder_ + "/" + temporary_name(name_);
             fd_ = FileDescriptor(::open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666));
@@ -236,6 +266,7 @@ private:
         return EEXIST;
     }
 
+#ifndef TESSMAR_PORTABLE_FILES
     int link_unnamed(const std::string& path)
     {
         const std::string proc_path = "/proc/self/fd/" + std::to_string(fd_.get());
@@ -256,15 +287,17 @@ private:
         }
         return EEXIST;
     }
+#endif
 
     std::string folder_;
     std::string name_;
     FileDescriptor fd_;
     std::string temporary_path_;  // a named file on disk that is ours to remove
-    bool unnamed_ = true;
+    bool unnamed_ = false;
     int error_ = 0;
 };
 
+#ifndef TESSMAR_PORTABLE_FILES
 std::vector<std::string> attribute_names(int fd, int& error)
 {
     error = 0;
@@ -320,6 +353,10 @@ bool copy_attributes(int from, int to)
             return false;
     return true;
 }
+#else
+// POSIX has no calls for extended attributes: none are copied.
+bool copy_attributes(int, int) { return true; }
+#endif
 
 // Gives the replacement the old file's owner, group, attributes and mode, and
 // checks that it has them.
@@ -362,16 +399,42 @@ int replace_by_rename(const std::string& folder, const std::string& name, const 
     return 0;
 }
 
-// Overwrites the open file with bytes. The size limit and the disk space are
-// checked first, so that those failures leave the file as it was.
-int write_in_place(FileDescriptor& fd, std::string_view bytes)
+// Reserves the disk space for the first size bytes of the open file, which is
+// old_size bytes long, leaving its bytes as they are: 0, or ENOSPC or EDQUOT
+// when the disk has too little room. A file system that cannot reserve space,
+// or a system without the call, counts as having room.
+int reserve_space([[maybe_unused]] int fd, [[maybe_unused]] off_t old_size, std::size_t size)
+{
+    if (size == 0) return 0;
+#ifndef TESSMAR_PORTABLE_FILES
+    // The file keeps its size.
+    if (::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(size)) != 0 && (errno == ENOSPC || errno == EDQUOT))
+        return errno;
+#elif defined(_POSIX_ADVISORY_INFO) && _POSIX_ADVISORY_INFO > 0
+    // posix_fallocate lengthens a shorter file to size, with zeros; one that
+    // fails may have done part of that, which is taken back.
+    const int error = ::posix_fallocate(fd, 0, static_cast<off_t>(size));
+    if (error == ENOSPC || error == EDQUOT) {
+        struct stat now {};
+        if (::fstat(fd, &now) == 0 && now.st_size != old_size && ::ftruncate(fd, old_size) != 0)
+            return errno;  // the file stays lengthened
+        return error;
+    }
+#endif
+    return 0;
+}
+
+// Overwrites the open file, which is old_size bytes long, with bytes. The size
+// limit and the disk space are checked first, so that those failures leave the
+// file as it was.
+int write_in_place(FileDescriptor& fd, off_t old_size, std::string_view bytes)
 {
     rlimit limit{};
-    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY && bytes.size() > limit.rlim_cur)
+    // rlim_t is unsigned on Linux, signed on FreeBSD.
+    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
+        std::cmp_greater(bytes.size(), limit.rlim_cur))
         return EFBIG;
-    if (!bytes.empty() && ::fallocate(fd.get(), FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(bytes.size())) != 0 &&
-        (errno == ENOSPC || errno == EDQUOT))
-        return errno;
+    if (const int error = reserve_space(fd.get(), old_size, bytes.size())) return error;
     if (const int error = write_all(fd.get(), bytes)) return error;
     if (::ftruncate(fd.get(), static_cast<off_t>(bytes.size())) != 0) return errno;
     if (::fsync(fd.get()) != 0) return errno;
@@ -382,7 +445,7 @@ int replace(const std::string& path, std::string_view bytes, TemporaryFile kind)
 {
     const std::optional<std::string> target = follow_links(path);
     if (!target) return errno;
-    const std::string folder = folder_of(*target);
+    const std::string folder = folder_holding(*target);
     const std::string name = name_of(*target);
 
     struct stat st {};
@@ -404,7 +467,7 @@ int replace(const std::string& path, std::string_view bytes, TemporaryFile kind)
         const int result = replace_by_rename(folder, name, *target, bytes, &st, fd.get(), kind);
         if (result != cannot_carry) return result;
     }
-    return write_in_place(fd, bytes);
+    return write_in_place(fd, st.st_size, bytes);
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ void Form1::SAVE_Click()
 {
     const std::string path = save_dialog_.show_save_as(character_sheet_request(save_folder_));
     if (path.empty()) return;  // cancelled: nothing is written or shown
-    save_folder_ = folder_of(path);
+    save_folder_ = save_folder_of(path);
     const std::string bias_word = aptitude_bias_word(aptitude);
     // The sheet replaces the file only once it is completely written; a failed
     // save leaves any earlier file as it was, and the window as it was but for

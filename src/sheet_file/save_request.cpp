@@ -10,7 +10,7 @@ SaveAsRequest character_sheet_request(const std::string& folder)
     return SaveAsRequest{"Save character sheet", {"Text files (*.txt)", "All files (*)"}, "txt", folder};
 }
 
-std::string folder_of(const std::string& path)
+std::string save_folder_of(const std::string& path)
 {
     return std::filesystem::path(path).parent_path().string();
 }

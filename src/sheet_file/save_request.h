@@ -13,8 +13,9 @@ namespace tessmar {
 // user's documents folder).
 SaveAsRequest character_sheet_request(const std::string& folder);
 
-// The folder that holds the chosen path, where the next Save As starts; empty
-// for a bare file name.
-std::string folder_of(const std::string& path);
+// The folder where the next Save As starts once path was chosen: the folder
+// that holds it, or empty (the user's documents folder) for a bare file name.
+// Not a path to open: the file itself is written through replace_file.
+std::string save_folder_of(const std::string& path);
 
 }  // namespace tessmar

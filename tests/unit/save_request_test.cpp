@@ -23,7 +23,7 @@ TEST(SaveRequest, FolderOfAChosenPath)
                                            {"sheets/hero.txt", "sheets"},
                                            {"hero.txt", ""},
                                            {"/home/ann/my sheets/h\xC3\xA9ro", "/home/ann/my sheets"}})
-        EXPECT_EQ(folder_of(c.path), c.folder) << c.path;
+        EXPECT_EQ(save_folder_of(c.path), c.folder) << c.path;
 }
 
 class SaveDialogAsked : public FormFixture {

@@ -60,14 +60,28 @@ TEST_F(ReplaceFile, ReplacesLongerFileWholeAndKeepsItsMode)
     EXPECT_EQ(folder_record(folder.path()).size(), 1u) << "no temporary file left";
 }
 
+// A bare name, and a bare-named link whose target is relative too, are taken
+// from the working folder, where the temporary file is made as well.
 TEST_F(ReplaceFile, RelativePathWritesInTheWorkingFolder)
 {
+    fs::create_directory(folder / "sub");
+    fs::create_symlink("tessmar-linked.txt", folder / "link.txt");
+    fs::create_symlink("sub/tessmar-linked.txt", folder / "sub-link.txt");
+    struct Case {
+        const char* path;     // given to replace_file
+        const char* written;  // the file in the working folder that must hold the bytes
+    };
     const fs::path before = fs::current_path();
     fs::current_path(folder.path());
-    const bool written(replace_file("plain.txt", "x"));
+    std::vector<bool> written;
+    for (const Case& c : {Case{"plain.txt", "plain.txt"}, Case{"link.txt", "tessmar-linked.txt"},
+                          Case{"sub-link.txt", "sub/tessmar-linked.txt"}})
+        written.push_back(static_cast<bool>(replace_file(c.path, c.written)));
     fs::current_path(before);
-    ASSERT_TRUE(written);
-    EXPECT_EQ(read_bytes(folder / "plain.txt"), "x");
+    EXPECT_EQ(written, std::vector<bool>(3, true));
+    for (const char* name : {"plain.txt", "tessmar-linked.txt", "sub/tessmar-linked.txt"})
+        EXPECT_EQ(read_bytes(folder / name), name);
+    EXPECT_EQ(folder_record(folder.path()).size(), 6u) << "no temporary file left";
 }
 
 TEST_F(ReplaceFile, SymbolicLinkIsFollowedAndKept)
