@@ -1,6 +1,7 @@
 // The scenario script interpreter behind sheet-driver.
 #include "scenario.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include <span>
 #include <sstream>
 #include <utility>
+#include <vector>
 
 #include "platform/box_value.h"
 #include "script_event.h"
@@ -244,18 +246,44 @@ private:
         std::string_view name = next_word(rest);
         Control& control = control_named(name);
         if (!control.visible) throw ScriptError{"control " + shown(name) + " is hidden"};
+        const auto kind = twice ? ScriptEvent::Kind::double_click : ScriptEvent::Kind::click;
+        if (const auto* list = dynamic_cast<const ListBox*>(&control))
+            return perform_event(window_, {.kind = kind, .control = name, .index = entry_of(*list, rest)});
+        std::string_view word = next_word(rest);
+        if (!next_word(rest).empty()) throw ScriptError{"too many words"};
+        if (!word.empty() || twice) throw ScriptError{shown(name) + " is not a list"};
+        perform_event(window_, {.kind = kind, .control = name});
+    }
+
+    // The entry that a click names after its list: its index, or its text in
+    // double quotation marks, which then end the line. The text must be that
+    // of one entry alone: one that two entries share is given by its index.
+    static int entry_of(const ListBox& list, std::string_view rest)
+    {
+        const std::string_view name = list.name();
+        if (const std::size_t start = rest.find_first_not_of(' ');
+            start != std::string_view::npos && rest[start] == '"') {
+            std::string_view quoted = rest.substr(start);
+            quoted = quoted.substr(0, quoted.find_last_not_of(' ') + 1);
+            if (quoted.size() < 2 || quoted.back() != '"')
+                throw ScriptError{"an entry's text in quotation marks must end the line: " + shown(quoted)};
+            const std::string text = unescape(quoted.substr(1, quoted.size() - 2));
+            const std::vector<std::string>& items = list.items();
+            const auto found = std::find(items.begin(), items.end(), text);
+            if (found == items.end()) throw ScriptError{"no entry \"" + shown(text) + "\" in " + shown(name)};
+            if (std::find(found + 1, items.end(), text) != items.end())
+                throw ScriptError{"more than one entry \"" + shown(text) + "\" in " + shown(name) +
+                                  ": give its index"};
+            return static_cast<int>(found - items.begin());
+        }
         std::string_view index_word = next_word(rest);
         if (!next_word(rest).empty()) throw ScriptError{"too many words"};
-        const auto kind = twice ? ScriptEvent::Kind::double_click : ScriptEvent::Kind::click;
-        if (const auto* list = dynamic_cast<const ListBox*>(&control)) {
-            if (index_word.empty()) throw ScriptError{shown(name) + " needs the index of an entry"};
-            int index = parse_index(index_word);
-            if (index < 0 || index >= list->count())
-                throw ScriptError{"index " + std::to_string(index) + " is outside " + shown(name)};
-            return perform_event(window_, {.kind = kind, .control = name, .index = index});
-        }
-        if (!index_word.empty() || twice) throw ScriptError{shown(name) + " is not a list"};
-        perform_event(window_, {.kind = kind, .control = name});
+        if (index_word.empty())
+            throw ScriptError{shown(name) + " needs an entry: its index or its text in quotation marks"};
+        int index = parse_index(index_word);
+        if (index < 0 || index >= list.count())
+            throw ScriptError{"index " + std::to_string(index) + " is outside " + shown(name)};
+        return index;
     }
 
     void type(std::string_view rest)
