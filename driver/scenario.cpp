@@ -256,34 +256,38 @@ private:
     }
 
     // The entry that a click names after its list: its index, or its text in
-    // double quotation marks, which then end the line. The text must be that
-    // of one entry alone: one that two entries share is given by its index.
+    // double quotation marks up to the end of the line.
     static int entry_of(const ListBox& list, std::string_view rest)
     {
-        const std::string_view name = list.name();
         if (const std::size_t start = rest.find_first_not_of(' ');
-            start != std::string_view::npos && rest[start] == '"') {
-            std::string_view quoted = rest.substr(start);
-            quoted = quoted.substr(0, quoted.find_last_not_of(' ') + 1);
-            if (quoted.size() < 2 || quoted.back() != '"')
-                throw ScriptError{"an entry's text in quotation marks must end the line: " + shown(quoted)};
-            const std::string text = unescape(quoted.substr(1, quoted.size() - 2));
-            const std::vector<std::string>& items = list.items();
-            const auto found = std::find(items.begin(), items.end(), text);
-            if (found == items.end()) throw ScriptError{"no entry \"" + shown(text) + "\" in " + shown(name)};
-            if (std::find(found + 1, items.end(), text) != items.end())
-                throw ScriptError{"more than one entry \"" + shown(text) + "\" in " + shown(name) +
-                                  ": give its index"};
-            return static_cast<int>(found - items.begin());
-        }
+            start != std::string_view::npos && rest[start] == '"')
+            return entry_with_text(list, rest.substr(start));
         std::string_view index_word = next_word(rest);
         if (!next_word(rest).empty()) throw ScriptError{"too many words"};
         if (index_word.empty())
-            throw ScriptError{shown(name) + " needs an entry: its index or its text in quotation marks"};
+            throw ScriptError{shown(list.name()) + " needs an entry: its index or its text in quotation marks"};
         int index = parse_index(index_word);
         if (index < 0 || index >= list.count())
-            throw ScriptError{"index " + std::to_string(index) + " is outside " + shown(name)};
+            throw ScriptError{"index " + std::to_string(index) + " is outside " + shown(list.name())};
         return index;
+    }
+
+    // The one entry whose whole text is the quoted text (blanks after the
+    // closing mark left out). A text that two entries share does not say which
+    // is meant: such an entry is given by its index.
+    static int entry_with_text(const ListBox& list, std::string_view quoted)
+    {
+        quoted = quoted.substr(0, quoted.find_last_not_of(' ') + 1);
+        if (quoted.size() < 2 || quoted.back() != '"')
+            throw ScriptError{"an entry's text in quotation marks must end the line: " + shown(quoted)};
+        const std::string text = unescape(quoted.substr(1, quoted.size() - 2));
+        const std::vector<std::string>& items = list.items();
+        const auto found = std::find(items.begin(), items.end(), text);
+        if (found == items.end()) throw ScriptError{"no entry \"" + shown(text) + "\" in " + shown(list.name())};
+        if (std::find(found + 1, items.end(), text) != items.end())
+            throw ScriptError{"more than one entry \"" + shown(text) + "\" in " + shown(list.name()) +
+                              ": give its index"};
+        return static_cast<int>(found - items.begin());
     }
 
     void type(std::string_view rest)
