@@ -40,6 +40,41 @@ TEST(ScenarioReader, AScriptThatCannotBeReadToItsEndIsAnError)
     EXPECT_EQ(err.str(), "broken.scn:3: cannot read the script\n");
 }
 
+struct ScriptRun {
+    ScenarioStatus status;
+    std::string out;
+    std::string err;
+};
+
+ScriptRun run_text(const std::string& text)
+{
+    std::istringstream script(text);
+    std::ostringstream out, err;
+    const ScenarioStatus status = run_scenario(script, "s.scn", out, err);
+    return {status, out.str(), err.str()};
+}
+
+// A script of a table of cases, run as s.scn, with what it must return, print
+// and report.
+struct ScriptCase {
+    const char* name;
+    std::string script;
+    ScenarioStatus status;
+    std::string out;
+    std::string err;
+};
+
+void expect_runs(const std::vector<ScriptCase>& cases)
+{
+    for (const ScriptCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ScriptRun run = run_text(c.script);
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_EQ(run.out, c.out);
+        EXPECT_EQ(run.err, c.err);
+    }
+}
+
 // What a script prints and reports when it runs into an error, and where the
 // run ends up.
 TEST(ScenarioReader, ErrorsRepeatTheScriptWholeButShort)
@@ -47,14 +82,7 @@ TEST(ScenarioReader, ErrorsRepeatTheScriptWholeButShort)
     using namespace std::string_literals;
     const std::string long_key(10'000'000, 'K');
     const std::string eighty_a(80, 'a');
-    struct Case {
-        const char* name;
-        std::string script;
-        ScenarioStatus status;
-        std::string out;
-        std::string err;
-    };
-    const std::vector<Case> cases{
+    expect_runs({
         {"print of an unknown key prints nothing of it", "print cpsleft\nprint nosuchkey\n", scenario_error,
          "cpsleft=5\n", "s.scn:2: unknown key nosuchkey\n"},
         {"print of an unknown property", "print ST_plus.text\n", scenario_error, "",
@@ -82,29 +110,7 @@ TEST(ScenarioReader, ErrorsRepeatTheScriptWholeButShort)
          scenario_passed, "cpsleft=5\nClevel.text=1\n", ""},
         {"a byte-order mark on a later line is not", "print cpsleft\n\xEF\xBB\xBFprint cpsleft\n", scenario_error,
          "cpsleft=5\n", "s.scn:2: unknown command \xEF\xBB\xBFprint\n"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        std::istringstream script(c.script);
-        std::ostringstream out, err;
-        EXPECT_EQ(run_scenario(script, "s.scn", out, err), c.status);
-        EXPECT_EQ(out.str(), c.out);
-        EXPECT_EQ(err.str(), c.err);
-    }
-}
-
-struct ScriptRun {
-    ScenarioStatus status;
-    std::string out;
-    std::string err;
-};
-
-ScriptRun run_text(const std::string& text)
-{
-    std::istringstream script(text);
-    std::ostringstream out, err;
-    const ScenarioStatus status = run_scenario(script, "s.scn", out, err);
-    return {status, out.str(), err.str()};
+    });
 }
 
 // An entry's text in quotation marks runs to the end of the line, blanks after
@@ -112,14 +118,7 @@ ScriptRun run_text(const std::string& text)
 // whole text of an entry.
 TEST(ScenarioReader, ListEntriesByTheirText)
 {
-    struct Case {
-        const char* name;
-        std::string script;
-        ScenarioStatus status;
-        std::string out;
-        std::string err;
-    };
-    const std::vector<Case> cases{
+    expect_runs({
         {"a blank inside the marks is part of the text, blanks after them are not",
          "click Magick_list   \"Divination \"  \nprint Magick_list.selected\n", scenario_passed,
          "Magick_list.selected=1\n", ""},
@@ -139,14 +138,7 @@ TEST(ScenarioReader, ListEntriesByTheirText)
         {"neither an index nor a text", "click Race_Selection\n", scenario_error, "",
          "s.scn:1: Race_Selection needs an entry: its index or its text in quotation marks\n"},
         {"a text on a button", "click ST_plus \"ST_plus\"\n", scenario_error, "", "s.scn:1: ST_plus is not a list\n"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const ScriptRun run = run_text(c.script);
-        EXPECT_EQ(run.status, c.status);
-        EXPECT_EQ(run.out, c.out);
-        EXPECT_EQ(run.err, c.err);
-    }
+    });
 }
 
 // Every entry of every list, named by its text, is the entry at its index: a
