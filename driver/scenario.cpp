@@ -1,6 +1,7 @@
 // The scenario script interpreter behind sheet-driver.
 #include "scenario.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdio>
@@ -10,9 +11,10 @@
 #include <span>
 #include <sstream>
 #include <utility>
+#include <vector>
 
 #include "platform/box_value.h"
-#include "stand_ins.h"
+#include "script_event.h"
 #include "window/form1.h"
 #include "window/state_variables.h"
 #include "window/window_description.h"
@@ -177,7 +179,6 @@ public:
     Scenario(std::ostream& out, std::ostream& err, std::string_view file, const LineObserver& after_line)
         : out_(out), err_(err), file_(file), after_line_(after_line)
     {
-        form_.Form_Load();
     }
 
     ScenarioStatus run(std::istream& script)
@@ -194,8 +195,8 @@ public:
                 err_ << file_ << ':' << line_number_ << ": " << error.reason << '\n';
                 return scenario_error;
             }
-            if (after_line_) after_line_(form_, line_number_);
-            if (program_end_.ended) {
+            if (after_line_) after_line_(window_.form, line_number_);
+            if (window_.program_end.ended) {
                 out_ << "program ended\n";
                 break;
             }
@@ -226,7 +227,7 @@ private:
         if (command == "expect") return expect(rest);
         if (command == "dump") {
             if (!next_word(rest).empty()) throw ScriptError{"dump takes nothing"};
-            out_ << window_dump(form_);
+            out_ << window_dump(window_.form);
             return;
         }
         throw ScriptError{"unknown command " + shown(command)};
@@ -234,7 +235,7 @@ private:
 
     Control& control_named(std::string_view name)
     {
-        Control* control = form_.controls().find(name);
+        Control* control = window_.form.controls().find(name);
         if (control == nullptr || control->kind() == ControlKind::FileDialog)
             throw ScriptError{"unknown control " + shown(name)};
         return *control;
@@ -245,20 +246,48 @@ private:
         std::string_view name = next_word(rest);
         Control& control = control_named(name);
         if (!control.visible) throw ScriptError{"control " + shown(name) + " is hidden"};
+        const auto kind = twice ? ScriptEvent::Kind::double_click : ScriptEvent::Kind::click;
+        if (const auto* list = dynamic_cast<const ListBox*>(&control))
+            return perform_event(window_, {.kind = kind, .control = name, .index = entry_of(*list, rest)});
+        std::string_view word = next_word(rest);
+        if (!next_word(rest).empty()) throw ScriptError{"too many words"};
+        if (!word.empty() || twice) throw ScriptError{shown(name) + " is not a list"};
+        perform_event(window_, {.kind = kind, .control = name});
+    }
+
+    // The entry that a click names after its list: its index, or its text in
+    // double quotation marks up to the end of the line.
+    static int entry_of(const ListBox& list, std::string_view rest)
+    {
+        if (const std::size_t start = rest.find_first_not_of(' ');
+            start != std::string_view::npos && rest[start] == '"')
+            return entry_with_text(list, rest.substr(start));
         std::string_view index_word = next_word(rest);
         if (!next_word(rest).empty()) throw ScriptError{"too many words"};
-        if (auto* list = dynamic_cast<ListBox*>(&control)) {
-            if (index_word.empty()) throw ScriptError{shown(name) + " needs the index of an entry"};
-            int index = parse_index(index_word);
-            if (index < 0 || index >= list->count())
-                throw ScriptError{"index " + std::to_string(index) + " is outside " + shown(name)};
-            if (twice) list->user_double_click(index);
-            else list->user_click(index);
-            return;
-        }
-        if (!index_word.empty() || twice) throw ScriptError{shown(name) + " is not a list"};
-        if (auto* button = dynamic_cast<Button*>(&control)) button->click();
-        // Labels and text boxes raise no event.
+        if (index_word.empty())
+            throw ScriptError{shown(list.name()) + " needs an entry: its index or its text in quotation marks"};
+        int index = parse_index(index_word);
+        if (index < 0 || index >= list.count())
+            throw ScriptError{"index " + std::to_string(index) + " is outside " + shown(list.name())};
+        return index;
+    }
+
+    // The one entry whose whole text is the quoted text (blanks after the
+    // closing mark left out). A text that two entries share does not say which
+    // is meant: such an entry is given by its index.
+    static int entry_with_text(const ListBox& list, std::string_view quoted)
+    {
+        quoted = quoted.substr(0, quoted.find_last_not_of(' ') + 1);
+        if (quoted.size() < 2 || quoted.back() != '"')
+            throw ScriptError{"an entry's text in quotation marks must end the line: " + shown(quoted)};
+        const std::string text = unescape(quoted.substr(1, quoted.size() - 2));
+        const std::vector<std::string>& items = list.items();
+        const auto found = std::find(items.begin(), items.end(), text);
+        if (found == items.end()) throw ScriptError{"no entry \"" + shown(text) + "\" in " + shown(list.name())};
+        if (std::find(found + 1, items.end(), text) != items.end())
+            throw ScriptError{"more than one entry \"" + shown(text) + "\" in " + shown(list.name()) +
+                              ": give its index"};
+        return static_cast<int>(found - items.begin());
     }
 
     void type(std::string_view rest)
@@ -268,17 +297,16 @@ private:
         auto* box = dynamic_cast<TextBox*>(&control);
         if (box == nullptr || box->read_only) throw ScriptError{shown(name) + " does not take typing"};
         if (!box->visible) throw ScriptError{"control " + shown(name) + " is hidden"};
-        box->type(unescape(after_one_blank(rest), false));
+        const std::string typed = unescape(after_one_blank(rest), false);
+        perform_event(window_, {.kind = ScriptEvent::Kind::type, .control = name, .text = typed});
     }
 
     void save(std::string_view rest)
     {
         std::string_view path = after_one_blank(rest);
         while (!path.empty() && path.back() == ' ') path.remove_suffix(1);
-        if (!form_.SAVE.visible) throw ScriptError{"control SAVE is hidden"};
-        save_dialog_.answer = std::string(path);
-        form_.SAVE.click();
-        save_dialog_.answer.clear();
+        if (!window_.form.SAVE.visible) throw ScriptError{"control SAVE is hidden"};
+        perform_event(window_, {.kind = ScriptEvent::Kind::save, .control = "SAVE", .text = path});
     }
 
     void expect(std::string_view rest)
@@ -301,7 +329,7 @@ private:
         if (key == "Form1.caption") return std::string(form1_window().caption);
         std::size_t dot = key.find('.');
         if (dot == std::string_view::npos) {
-            if (auto value = state_value_text(form_, key)) return *value;
+            if (auto value = state_value_text(window_.form, key)) return *value;
             throw ScriptError{"unknown key " + shown(key)};
         }
         Control& control = control_named(key.substr(0, dot));
@@ -329,10 +357,9 @@ private:
     std::ostream& err_;
     std::string file_;
     const LineObserver& after_line_;
-    // The dialog answers whatever the script's save line says.
-    StubSaveDialog save_dialog_;
-    StubProgramEnd program_end_;
-    Form1 form_{save_dialog_, program_end_};
+    // Built and loaded as the program starts it; its Save As dialog answers
+    // whatever the script's save line says.
+    LoadedWindow window_;
     int line_number_ = 0;
     bool failed_ = false;
 };

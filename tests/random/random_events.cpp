@@ -249,27 +249,7 @@ bool UserEvent::changes_lists() const { return kind != Kind::type && kind != Kin
 
 void UserEvent::perform(Window& window) const
 {
-    Form1& form = window.form;
-    Control* target = form.controls().find(control);
-    switch (kind) {
-    case Kind::click:
-    case Kind::double_click:
-        if (auto* list = dynamic_cast<ListBox*>(target)) {
-            if (kind == Kind::double_click) list->user_double_click(index);
-            else list->user_click(index);
-        } else if (auto* button = dynamic_cast<Button*>(target)) {
-            button->click();
-        }
-        return;
-    case Kind::type:
-        dynamic_cast<TextBox&>(*target).type(text);
-        return;
-    case Kind::save:
-        window.dialog.answer = text;
-        form.SAVE.click();
-        window.dialog.answer.clear();
-        return;
-    }
+    perform_event(window, {.kind = kind, .control = control, .index = index, .text = text});
 }
 
 void UserEvent::checkPreconditions(const EventModel& model) const

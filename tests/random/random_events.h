@@ -1,19 +1,19 @@
 // User events for the random sequences: each is one line of a scenario script
-// and does to a window exactly what sheet-driver does for that line. The model
-// that chooses the next event keeps a window of its own, which it runs the
-// same events on, so that it knows which lists are shown and how many entries
+// and is done to a window by sheet-driver's own routine for that line. The
+// model that chooses the next event keeps a window of its own, which it runs
+// the same events on, so that it knows which lists are shown and how many entries
 // each holds (how many entries purchased gains depends on every rule).
 #pragma once
 
 #include <rapidcheck.h>
 #include <rapidcheck/state.h>
 
-#include <cstdint>
 #include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "script_event.h"
 #include "stand_ins.h"
 #include "window/form1.h"
 
@@ -46,7 +46,7 @@ using EventCommand = rc::state::Command<EventModel, EventRun>;
 
 class UserEvent : public EventCommand, public std::enable_shared_from_this<UserEvent> {
 public:
-    enum class Kind : std::uint8_t { click, double_click, type, save };
+    using Kind = ScriptEvent::Kind;
 
     UserEvent(Kind event_kind, std::string event_control, int event_index, std::string event_text)
         : kind(event_kind), control(std::move(event_control)), index(event_index), text(std::move(event_text))
@@ -62,7 +62,7 @@ public:
     bool starts_new_character() const;
     // The script line, as sheet-driver reads it.
     std::string script_line() const;
-    // Does to the window what the user does, as sheet-driver does for the line.
+    // Does to the window what the user does, through sheet-driver's routine.
     void perform(Window& window) const;
     // Every event but typing and saving may change what the lists show.
     bool changes_lists() const;

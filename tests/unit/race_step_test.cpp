@@ -197,7 +197,7 @@ TEST(RaceAndBackgroundSequences, ARaceDoubleClickIsTheRaceWithBackgroundZero)
     for (int race = 0; race < 12; ++race) {
         const std::string r = std::to_string(race);
         EXPECT_EQ(run("dblclick Race_Selection " + r + "\ndump\n"),
-                  run("click Race_Selection " + r + "\ndblclick Background_Selection 0\ndump\n"))
+                  run("click Race_Selection " + r + "\ndblclick Background_Selection \"No Background\"\ndump\n"))
             << race;
     }
 }
@@ -205,15 +205,20 @@ TEST(RaceAndBackgroundSequences, ARaceDoubleClickIsTheRaceWithBackgroundZero)
 TEST(RaceAndBackgroundSequences, ALaterBackgroundReplacesAnEarlierOne)
 {
     struct Case {
-        int race, first, second;
+        std::string race, first, second;
     };
     // Allowed then allowed, barred then allowed, allowed then barred, the same twice.
-    const std::vector<Case> cases{{11, 36, 31}, {6, 3, 28}, {11, 10, 24}, {1, 25, 21}, {7, 37, 37}, {0, 9, 9}};
+    const std::vector<Case> cases{{"Human/male", "Troll Offspring", "Sheltered Childhood"},
+                                  {"Halfling/male", "Beat with an Ugly Stick", "Ran Away with the Circus"},
+                                  {"Human/male", "Debutante", "Raised by Monks"},
+                                  {"Elf/female", "Raised by Orcs", "Lady 's Man"},
+                                  {"Half-Ogre/male", "Wild half - ogre", "Wild half - ogre"},
+                                  {"Dwarf/male", "Clanless Dwarf", "Clanless Dwarf"}};
     for (const Case& c : cases) {
-        const std::string race = "click Race_Selection " + std::to_string(c.race) + "\n";
-        const std::string second = "dblclick Background_Selection " + std::to_string(c.second) + "\n";
-        EXPECT_EQ(run(race + "dblclick Background_Selection " + std::to_string(c.first) + "\n" + second + "dump\n"),
-                  run(race + second + "dump\n"))
+        const std::string race = "click Race_Selection \"" + c.race + "\"\n";
+        const std::string first = "dblclick Background_Selection \"" + c.first + "\"\n";
+        const std::string second = "dblclick Background_Selection \"" + c.second + "\"\n";
+        EXPECT_EQ(run(race + first + second + "dump\n"), run(race + second + "dump\n"))
             << c.race << ": " << c.first << " then " << c.second;
     }
 }

@@ -1,6 +1,6 @@
 // The script reader's own failures: a script that stops being readable midway
 // is an error of the script at the line it could not read, not a short script;
-// and how errors repeat what the script said.
+// how errors repeat what the script said; and list entries named by their text.
 #include <gtest/gtest.h>
 
 #include <istream>
@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "scenario.h"
+#include "window/form1.h"
 
 namespace tessmar {
 namespace {
@@ -39,6 +40,41 @@ TEST(ScenarioReader, AScriptThatCannotBeReadToItsEndIsAnError)
     EXPECT_EQ(err.str(), "broken.scn:3: cannot read the script\n");
 }
 
+struct ScriptRun {
+    ScenarioStatus status;
+    std::string out;
+    std::string err;
+};
+
+ScriptRun run_text(const std::string& text)
+{
+    std::istringstream script(text);
+    std::ostringstream out, err;
+    const ScenarioStatus status = run_scenario(script, "s.scn", out, err);
+    return {status, out.str(), err.str()};
+}
+
+// A script of a table of cases, run as s.scn, with what it must return, print
+// and report.
+struct ScriptCase {
+    const char* name;
+    std::string script;
+    ScenarioStatus status;
+    std::string out;
+    std::string err;
+};
+
+void expect_runs(const std::vector<ScriptCase>& cases)
+{
+    for (const ScriptCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ScriptRun run = run_text(c.script);
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_EQ(run.out, c.out);
+        EXPECT_EQ(run.err, c.err);
+    }
+}
+
 // What a script prints and reports when it runs into an error, and where the
 // run ends up.
 TEST(ScenarioReader, ErrorsRepeatTheScriptWholeButShort)
@@ -46,14 +82,7 @@ TEST(ScenarioReader, ErrorsRepeatTheScriptWholeButShort)
     using namespace std::string_literals;
     const std::string long_key(10'000'000, 'K');
     const std::string eighty_a(80, 'a');
-    struct Case {
-        const char* name;
-        std::string script;
-        ScenarioStatus status;
-        std::string out;
-        std::string err;
-    };
-    const std::vector<Case> cases{
+    expect_runs({
         {"print of an unknown key prints nothing of it", "print cpsleft\nprint nosuchkey\n", scenario_error,
          "cpsleft=5\n", "s.scn:2: unknown key nosuchkey\n"},
         {"print of an unknown property", "print ST_plus.text\n", scenario_error, "",
@@ -81,14 +110,77 @@ TEST(ScenarioReader, ErrorsRepeatTheScriptWholeButShort)
          scenario_passed, "cpsleft=5\nClevel.text=1\n", ""},
         {"a byte-order mark on a later line is not", "print cpsleft\n\xEF\xBB\xBFprint cpsleft\n", scenario_error,
          "cpsleft=5\n", "s.scn:2: unknown command \xEF\xBB\xBFprint\n"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        std::istringstream script(c.script);
+    });
+}
+
+// An entry's text in quotation marks runs to the end of the line, blanks after
+// the closing mark left out; it takes the escapes of values and must be the
+// whole text of an entry.
+TEST(ScenarioReader, ListEntriesByTheirText)
+{
+    expect_runs({
+        {"a blank inside the marks is part of the text, blanks after them are not",
+         "click Magick_list   \"Divination \"  \nprint Magick_list.selected\n", scenario_passed,
+         "Magick_list.selected=1\n", ""},
+        {"the text without its blank names no entry", "click Magick_list \"Divination\"\n", scenario_error, "",
+         "s.scn:1: no entry \"Divination\" in Magick_list\n"},
+        {"an unknown entry stops the script at its line",
+         "print cpsleft\ndblclick Race_Selection \"Human\"\nprint cpsleft\n", scenario_error, "cpsleft=5\n",
+         "s.scn:2: no entry \"Human\" in Race_Selection\n"},
+        {"escapes are read as in values", "click Race_Selection \"Dwarf\\\\male\"\n", scenario_error, "",
+         "s.scn:1: no entry \"Dwarf\\\\male\" in Race_Selection\n"},
+        {"a text without its closing mark", "dblclick Race_Selection \"Human/male\n", scenario_error, "",
+         "s.scn:1: an entry's text in quotation marks must end the line: \"Human/male\n"},
+        {"a word after the closing mark", "dblclick Race_Selection \"Human/male\" 11\n", scenario_error, "",
+         "s.scn:1: an entry's text in quotation marks must end the line: \"Human/male\" 11\n"},
+        {"a lone quotation mark", "click Race_Selection \"\n", scenario_error, "",
+         "s.scn:1: an entry's text in quotation marks must end the line: \"\n"},
+        {"neither an index nor a text", "click Race_Selection\n", scenario_error, "",
+         "s.scn:1: Race_Selection needs an entry: its index or its text in quotation marks\n"},
+        {"a text on a button", "click ST_plus \"ST_plus\"\n", scenario_error, "", "s.scn:1: ST_plus is not a list\n"},
+    });
+}
+
+// Every entry of every list, named by its text, is the entry at its index: a
+// double click on it by text and one by index leave windows that no script
+// can tell apart. Each list is shown by the lines before it.
+TEST(ScenarioReader, AnEntryNamedByItsTextIsTheEntryAtItsIndex)
+{
+    const auto entries_after = [](const std::string& lines, const std::string& list) {
+        std::istringstream script(lines + "print cpsleft\n");
         std::ostringstream out, err;
-        EXPECT_EQ(run_scenario(script, "s.scn", out, err), c.status);
-        EXPECT_EQ(out.str(), c.out);
-        EXPECT_EQ(err.str(), c.err);
+        std::vector<std::string> entries;
+        run_scenario(script, "s.scn", out, err, [&](const Form1& form, int) {
+            entries = dynamic_cast<const ListBox&>(*form.controls().find(list)).items();
+        });
+        EXPECT_EQ(err.str(), "") << lines;
+        return entries;
+    };
+    struct Shown {
+        std::string lines;
+        std::string list;
+    };
+    std::vector<Shown> lists{{"", "Race_Selection"},
+                             {"", "Background_Selection"},
+                             {"", "Magick_list"},
+                             {"click Tech_select\n", "Tech_list"},
+                             {"dblclick Spell_list 0\ndblclick Spell_list 1\n", "purchased"}};
+    for (std::size_t c = 0; c < entries_after("", "Magick_list").size(); ++c)
+        lists.push_back({"click Magick_list " + std::to_string(c) + "\n", "Spell_list"});
+    for (std::size_t d = 0; d < entries_after("click Tech_select\n", "Tech_list").size(); ++d)
+        lists.push_back({"click Tech_select\nclick Tech_list " + std::to_string(d) + "\n", "Schematic_list"});
+    for (const Shown& shown : lists) {
+        const std::vector<std::string> entries = entries_after(shown.lines, shown.list);
+        EXPECT_FALSE(entries.empty()) << shown.lines << shown.list;
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            const std::string by_index = "dblclick " + shown.list + " " + std::to_string(i) + "\n";
+            const std::string by_text = "dblclick " + shown.list + " \"" + escape_value(entries[i]) + "\"\n";
+            SCOPED_TRACE(shown.lines + by_text);
+            const ScriptRun indexed = run_text(shown.lines + by_index + "dump\n");
+            const ScriptRun named = run_text(shown.lines + by_text + "dump\n");
+            EXPECT_EQ(named.status, scenario_passed) << named.err;
+            EXPECT_EQ(named.out, indexed.out);
+        }
     }
 }
 

@@ -346,7 +346,7 @@ DumpsAroundSave dumps_around_save(const std::string& setup, const fs::path& targ
 
 const std::string played_character = "type PCname Brannoc\n"
                                      "type alternativebackground Two\\nlines\n"
-                                     "dblclick Race_Selection 0\n"
+                                     "dblclick Race_Selection \"Dwarf/male\"\n"
                                      "dblclick Spell_list 0\n";
 
 TEST(SaveWindow, WorkingSaveChangesNothingOnTheWindow)
