@@ -39,7 +39,10 @@ void PlannerWindow::apply_tab_order()
         QWidget* widget = view->widget();
         const std::string name = widget->objectName().toStdString();
         const bool listed = std::find(order.begin(), order.end(), name) != order.end();
-        if (!listed && (widget->focusPolicy() & Qt::TabFocus)) widget->setFocusPolicy(Qt::ClickFocus);
+        // A listed control takes Tab even when it is a read-only box; the others
+        // keep only the click.
+        if (listed) widget->setFocusPolicy(Qt::FocusPolicy(widget->focusPolicy() | Qt::StrongFocus));
+        else if (widget->focusPolicy() & Qt::TabFocus) widget->setFocusPolicy(Qt::ClickFocus);
     }
     QWidget* previous = nullptr;
     for (std::string_view name : order) {

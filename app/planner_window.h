@@ -36,8 +36,9 @@ protected:
 
 private:
     void run_event(const std::function<void()>& event);
-    // Tab follows the window's tab order and the first control in it has the
-    // focus; every other control takes the focus only from a click.
+    // Tab follows the window's tab order (read-only boxes in it included) and
+    // the first control in it has the focus; every other control takes the
+    // focus only from a click.
     void apply_tab_order();
 
     ProgramEnd& program_end_;
