@@ -1,10 +1,8 @@
-// Painting a button's face, edge, caption and focus frame; Return and Enter as clicks.
+// Painting a button's face, edge and caption; Return and Enter as clicks.
 #include "face_button.h"
 
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOption>
 
 namespace tessmar {
 
@@ -24,12 +22,7 @@ void FaceButton::paintEvent(QPaintEvent*)
     painter.drawLine(r.topRight(), r.bottomRight());
     painter.setPen(palette().color(QPalette::ButtonText));
     painter.drawText(r, Qt::AlignCenter | Qt::TextShowMnemonic, text());
-    if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = r.adjusted(2, 2, -2, -2);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-    }
+    // The keyboard focus is marked by the window's focus frame, over every kind of control.
 }
 
 void FaceButton::keyPressEvent(QKeyEvent* event)

@@ -1,4 +1,5 @@
-// The view of a list box: a ListWidget that shows whole entries only.
+// The view of a list box: a ListWidget that shows whole entries only and
+// brings an entry added at its end into view.
 #pragma once
 
 #include <QFont>

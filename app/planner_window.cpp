@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <string>
 
+#include "focus_frame.h"
 #include "screen_units.h"
 #include "window/window_description.h"
 #include "wood_picture.h"
@@ -30,6 +31,7 @@ PlannerWindow::PlannerWindow(SaveAsDialog& save_dialog, ProgramEnd& program_end,
     form_.Form_Load();
     mirror();
     apply_tab_order();
+    focus_frame_ = new FocusFrame(this);  // above every control
 }
 
 void PlannerWindow::apply_tab_order()
@@ -39,7 +41,10 @@ void PlannerWindow::apply_tab_order()
         QWidget* widget = view->widget();
         const std::string name = widget->objectName().toStdString();
         const bool listed = std::find(order.begin(), order.end(), name) != order.end();
-        if (!listed && (widget->focusPolicy() & Qt::TabFocus)) widget->setFocusPolicy(Qt::ClickFocus);
+        // A listed control takes Tab even when it is a read-only box; the others
+        // keep only the click.
+        if (listed) widget->setFocusPolicy(Qt::FocusPolicy(widget->focusPolicy() | Qt::StrongFocus));
+        else if (widget->focusPolicy() & Qt::TabFocus) widget->setFocusPolicy(Qt::ClickFocus);
     }
     QWidget* previous = nullptr;
     for (std::string_view name : order) {
@@ -54,7 +59,9 @@ void PlannerWindow::apply_tab_order()
 
 PlannerWindow::~PlannerWindow()
 {
-    // The widgets go before the views whose handlers their signals reach.
+    // The frame goes first, so that it follows no focus through the window's
+    // end; the widgets go before the views whose handlers their signals reach.
+    delete focus_frame_;
     for (const auto& view : views_) delete view->widget();
 }
 

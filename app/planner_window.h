@@ -17,6 +17,8 @@
 
 namespace tessmar {
 
+class FocusFrame;
+
 class PlannerWindow : public QWidget {
 public:
     // Builds the widgets from Form1's controls and raises its load event.
@@ -24,6 +26,8 @@ public:
     ~PlannerWindow() override;
 
     Form1& form() { return form_; }
+    // The frame that marks the control with the keyboard focus.
+    const FocusFrame& focus_frame() const { return *focus_frame_; }
     // The widget that shows the named control; nullptr for none.
     QWidget* widget_of(std::string_view name) const;
     // Shows the whole model on the widgets.
@@ -36,14 +40,16 @@ protected:
 
 private:
     void run_event(const std::function<void()>& event);
-    // Tab follows the window's tab order and the first control in it has the
-    // focus; every other control takes the focus only from a click.
+    // Tab follows the window's tab order (read-only boxes in it included) and
+    // the first control in it has the focus; every other control takes the
+    // focus only from a click.
     void apply_tab_order();
 
     ProgramEnd& program_end_;
     Form1 form_;
     QImage picture_;  // over the pixels built into the program
     std::vector<std::unique_ptr<ControlView>> views_;
+    FocusFrame* focus_frame_ = nullptr;  // a child widget, owned by the window
 };
 
 }  // namespace tessmar

@@ -542,7 +542,8 @@ private slots:
     }
 
     // Tab visits the controls in the window's order, each group by place, and
-    // passes over the read-only boxes, which a click still focuses for copying.
+    // passes over the read-only boxes but the description box; a click still
+    // focuses them for copying.
     void tab_follows_the_window_and_skips_read_only_boxes()
     {
         make_active();
@@ -557,7 +558,8 @@ private slots:
             if (window_->widget_of(name)->isVisible()) expected << qt(name);
         QCOMPARE(visited, expected);
         for (const ControlDescription& c : form1_controls())
-            if (c.kind == ControlKind::TextBox && c.read_only) QVERIFY2(!visited.contains(qt(c.name)), std::string(c.name).c_str());
+            if (c.kind == ControlKind::TextBox && c.read_only)
+                QVERIFY2(visited.contains(qt(c.name)) == (c.name == "background_explanations"), std::string(c.name).c_str());
         // The stat lines in window order: hit points and fatigue, the left column, the right column.
         const QStringList stat_lines{
             "Hitpoints_minus", "Hitpoints_plus", "Fatigue_minus", "Fatigue_plus", "ST_plus", "ST_minus", "CN_plus",
@@ -565,7 +567,10 @@ private slots:
             "PE_plus", "PE_minus", "CH_plus", "CH_minus"};
         const qsizetype first = visited.indexOf(QStringLiteral("Hitpoints_minus"));
         QCOMPARE(visited.mid(first, stat_lines.size()), stat_lines);
-        QCOMPARE(visited.mid(0, 4), (QStringList{"PCname", "Race_Selection", "Background_Selection", "Hitpoints_minus"}));
+        // The description box right after the lists, then Level-up beside the level box.
+        QCOMPARE(visited.mid(0, 6), (QStringList{"PCname", "Race_Selection", "Background_Selection",
+                                                 "background_explanations", "levelup", "Hitpoints_minus"}));
+        QVERIFY(!visited.contains(QStringLiteral("message_window")));
         QCOMPARE(visited.last(), QStringLiteral("Quit"));
         // Shift+Tab goes back.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);

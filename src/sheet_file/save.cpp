@@ -10,7 +10,9 @@
 namespace tessmar {
 
 namespace {
-constexpr std::string_view save_failed = "could not save the character sheet";
+// A failed save's message is this, then the system's reason: one short sentence
+// that fits message_window, e.g. "Not saved: Permission denied".
+constexpr std::string_view save_failed = "Not saved: ";
 }  // namespace
 
 void Form1::SAVE_Click()
@@ -25,9 +27,7 @@ void Form1::SAVE_Click()
     // message of one that failed, and writes no other.
     const FileWriteResult written = replace_file(path, compose_character_sheet(*this, bias_word));
     if (!written) {
-        message_window.text = save_failed;
-        message_window.text += ": ";
-        message_window.text += written.reason();
+        message_window.text = std::string(save_failed) + written.reason();
     } else if (message_window.text.starts_with(save_failed)) {
         message_window.text.clear();
     }

@@ -418,8 +418,12 @@ static_assert(std::size(controls) == 166, "Form1 has 166 controls");
 constexpr std::string_view tab_order[] = {
     // Name
     "PCname",
-    // Race and background lists
-    "Race_Selection", "Background_Selection",
+    // Race and background lists, and the description box below them (read-only,
+    // reached by Tab so that a long description can be scrolled by keys)
+    "Race_Selection", "Background_Selection", "background_explanations",
+    // Level-up, beside the level box in the middle column under the name: read
+    // after the lists, and before the lines that spend the points it earns
+    "levelup",
     // Stat lines: hit points and fatigue, then the attribute columns; "-" left of
     // "+" in the first, "+" above "-" in the others
     "Hitpoints_minus", "Hitpoints_plus", "Fatigue_minus", "Fatigue_plus",
@@ -439,7 +443,7 @@ constexpr std::string_view tab_order[] = {
     "Magick_select", "Tech_select", "Magick_list", "Tech_list", "Spell_list", "Schematic_list",
     "purchased", "Clear", "alternativebackground",
     // Action buttons
-    "levelup", "SAVE", "Quit",
+    "SAVE", "Quit",
 };
 
 }  // namespace

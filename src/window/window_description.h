@@ -47,11 +47,12 @@ const WindowDescription& form1_window();
 std::span<const ControlDescription> form1_controls();
 
 // The order in which Tab moves the focus through Form1: group by group as the
-// window shows them (name; race and background lists; stat lines; skills; spells
-// and schematics with the purchases and the alternative background; the action
-// buttons), each group by place, column by column. The first control has the
-// focus when the window opens. A control that is not listed, such as a read-only
-// display box, takes the focus only from a click.
+// window shows them (name; race and background lists with the description box
+// below them; level-up; stat lines; skills; spells and schematics with the
+// purchases and the alternative background; the action buttons), each group by
+// place, column by column. The first control has the focus when the window
+// opens. A control that is not listed, such as a read-only display box, takes
+// the focus only from a click.
 std::span<const std::string_view> form1_tab_order();
 
 }  // namespace tessmar

@@ -49,7 +49,7 @@ const std::set<std::string, std::less<>>& programs_messages()
         "Need previous Schematic in field",
         // Backgrounds and the sheet file.
         "Not available for this race/gender",
-        "could not save the character sheet",  // followed by the reason
+        "Not saved",  // followed by ": " and the reason
     };
     return messages;
 }
@@ -97,7 +97,7 @@ const std::set<std::string, std::less<>>& programs_messages()
 
 bool is_save_failure(std::string_view message)
 {
-    constexpr std::string_view prefix = "could not save the character sheet: ";
+    constexpr std::string_view prefix = "Not saved: ";
     return message.size() > prefix.size() && message.starts_with(prefix);
 }
 

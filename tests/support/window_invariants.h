@@ -33,8 +33,8 @@ namespace tessmar {
 // Every message that the program writes into message_window.
 const std::set<std::string, std::less<>>& programs_messages();
 
-// A failed save's message: "could not save the character sheet" (the entry of
-// programs_messages), then ": " and the system's reason.
+// A failed save's message: "Not saved" (the entry of programs_messages), then
+// ": " and the system's reason.
 bool is_save_failure(std::string_view message);
 
 // message_window is empty or holds one of the program's own messages.

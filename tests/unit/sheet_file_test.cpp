@@ -299,7 +299,7 @@ TEST_F(SaveButton, FailureMessageTellsWhyAndALaterSaveTakesItBack)
 {
     dialog.answer = (folder / "missing" / "sheet.txt").string();
     form.SAVE_Click();
-    EXPECT_EQ(form.message_window.text, "could not save the character sheet: No such file or directory");
+    EXPECT_EQ(form.message_window.text, "Not saved: No such file or directory");
     dialog.answer = (folder / "sheet.txt").string();
     form.SAVE_Click();
     EXPECT_EQ(form.message_window.text, "");
@@ -398,7 +398,7 @@ TEST(SaveWindow, FailedSaveChangesNothingButTheMessage)
         for (std::size_t i = 0; i < dumps.before.size(); ++i) {
             if (dumps.before[i].starts_with("message_window.text=")) {
                 EXPECT_EQ(dumps.before[i], "message_window.text=");
-                EXPECT_EQ(dumps.after[i], std::string("message_window.text=could not save the character sheet: ") + c.reason);
+                EXPECT_EQ(dumps.after[i], std::string("message_window.text=Not saved: ") + c.reason);
             } else {
                 EXPECT_EQ(dumps.after[i], dumps.before[i]);
             }

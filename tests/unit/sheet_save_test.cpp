@@ -33,7 +33,7 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string old_sheet = "an earlier sheet\r\n";
-const std::string save_failed = "could not save the character sheet";
+const std::string save_failed = "Not saved: ";
 
 struct stat stat_of(const fs::path& file)
 {
@@ -176,7 +176,7 @@ TEST_F(SaveOverAnExistingFile, TheSaversOwnFiles)
         const fs::path folder = saver_folder("read-only-file", rwx);
         make_file(folder / "sheet.txt", setting.saver.uid, setting.saver.gid, perms::owner_read);
         const auto before = folder_record(folder);
-        EXPECT_EQ(save_as_saver(folder / "sheet.txt"), save_failed + ": Permission denied");
+        EXPECT_EQ(save_as_saver(folder / "sheet.txt"), save_failed + "Permission denied");
         EXPECT_EQ(folder_record(folder), before);
     }
     {
@@ -224,7 +224,7 @@ TEST_F(SaveOverAnExistingFile, AnotherUsersFiles)
     const std::vector<Case> cases{
         {"group-writable", group_writable, "", true},
         {"group may only read", perms::owner_read | perms::owner_write | perms::group_read,
-         save_failed + ": Permission denied", false},
+         save_failed + "Permission denied", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -309,7 +309,7 @@ TEST(SaveUnderAFileSizeLimit, IsReportedAndLeavesTheOldFile)
     ASSERT_FALSE(WIFSIGNALED(status)) << "the driver was ended by signal " << WTERMSIG(status);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
     const std::string printed = read_bytes(scripts / "out.txt");
-    EXPECT_EQ(printed, "message_window.text=" + save_failed + ": File too large\ncpsleft=5\n")
+    EXPECT_EQ(printed, "message_window.text=" + save_failed + "File too large\ncpsleft=5\n")
         << "the script runs on after both saves";
     EXPECT_EQ(folder_record(work.path()), before);
 }
