@@ -323,12 +323,6 @@ consteval std::size_t background_index(std::string_view entry)
     throw "no background with that list entry";
 }
 
-// Distinct entries, so that an entry names one background.
-static_assert([] {
-    for (std::size_t i = 0; i < background_count; ++i)
-        for (std::size_t j = i + 1; j < background_count; ++j)
-            if (background_table[i].entry == background_table[j].entry) return false;
-    return true;
-}(), "two backgrounds with the same list entry");
+static_assert(distinct(background_table, &BackgroundRow::entry), "an entry names one background");
 
 }  // namespace tessmar

@@ -219,12 +219,7 @@ constexpr std::array<RaceRow, race_count> race_table = exact_rows<race_count, Ra
      .description = human_text},
 });
 
-static_assert([] {
-    for (std::size_t i = 0; i < race_count; ++i)
-        for (std::size_t j = i + 1; j < race_count; ++j)
-            if (race_table[i].caption == race_table[j].caption) return false;
-    return true;
-}(), "two races with the same caption");
+static_assert(distinct(race_table, &RaceRow::caption), "a caption names one race");
 
 int race_index(std::string_view entry)
 {
