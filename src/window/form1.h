@@ -101,8 +101,8 @@ private:
     std::array<SkillLine, skill_count> skill_lines_;
 
 public:
-    // The eight attribute lines (sheet/attribute_lines.h) and the sixteen
-    // skill lines (sheet/skill_lines.h), in the order of their tables.
+    // The attribute lines (sheet/attribute_lines.h) and the skill lines
+    // (sheet/skill_lines.h), in the order of their tables.
     const std::array<AttributeLine, attribute_count>& attribute_lines() const { return attribute_lines_; }
     const std::array<SkillLine, skill_count>& skill_lines() const { return skill_lines_; }
 
