@@ -1,9 +1,11 @@
 // Colours as the window stores them: &H00BBGGRR& values, or the toolkit's
-// system colours &H800000nn& for whatever a control leaves at its default.
+// system colours &H800000nn& for whatever a control leaves at its default;
+// and a colour's text, as the window description writes it.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace tessmar {
 
@@ -22,6 +24,12 @@ inline constexpr Color window_text = 0x80000008;
 inline constexpr bool is_system_color(Color c) { return (c & 0xFF000000u) == 0x80000000u; }
 
 // "&H" + eight upper-case hexadecimal digits + "&", as the window description writes colours.
-std::string color_text(Color c);
+inline std::string color_text(Color c)
+{
+    constexpr std::string_view digits = "0123456789ABCDEF";
+    std::string text = "&H";
+    for (int shift = 28; shift >= 0; shift -= 4) text += digits[(c >> shift) & 0xFu];
+    return text + '&';
+}
 
 }  // namespace tessmar

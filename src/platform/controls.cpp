@@ -3,19 +3,10 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cinttypes>
-#include <cstdio>
 
 #include "platform/box_value.h"
 
 namespace tessmar {
-
-std::string color_text(Color c)
-{
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "&H%08" PRIX32 "&", c);
-    return buffer;
-}
 
 double TextBox::value() const { return box_number(text); }
 

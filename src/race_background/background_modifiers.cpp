@@ -25,20 +25,17 @@ void Form1::backgroundselection()
     if (const auto background = Background_Selection.highlighted_row(background_count)) {
         const BackgroundRow& row = background_table[*background];
         Current_background.caption = std::string(row.caption);
-        for (const auto& line : attribute_lines(*this)) add_modifier(line.adjusted, row.modifiers.*line.row.value);
-        const auto skills = skill_lines(*this);
-        for (std::size_t i = 0; i < skill_count; ++i) add_modifier(skills[i].box, row.skills.*skill_rows[i].value);
+        for (const AttributeLine& line : attribute_lines_) add_modifier(line.adjusted, row.modifiers.*line.row.value);
+        for (const SkillLine& skill : skill_lines_) add_modifier(skill.box, row.skills.*skill.row.value);
     }
 
     // Colour first, then raise anything below 1 to 1: such a box stays red.
-    for (const auto& line : attribute_lines(*this)) colour_adjusted(line.adjusted);
-    for (const auto& line : attribute_lines(*this))
+    for (const AttributeLine& line : attribute_lines_) colour_adjusted(line.adjusted);
+    for (const AttributeLine& line : attribute_lines_)
         if (line.adjusted.value() < 1) line.adjusted.set_value(1);
 
-    Speeddisplay();
-    Armoradj();
-    damageadj();
-    Carryweight.set_value(Adjstrength.value() * 500);
+    // From the Adjusted values after the floor.
+    refresh_derived_statistics(Derived::all);
 }
 
 void Form1::Background_Selection_DblClick()

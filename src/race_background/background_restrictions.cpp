@@ -13,7 +13,7 @@ void Form1::checkbackgroundrestriction()
     for (const RaceRow& row : race_table) {
         if (row.caption != race) continue;  // compared whole and case-sensitively
         if (row.barred_backgrounds.contains(background)) backgroundallowed = flag_false;
-        break;  // the captions are distinct
+        break;  // the captions are distinct (a static_assert in race_table.cpp)
     }
     // A caption that is in no row bars nothing.
     if (backgroundallowed == flag_false) message_window.text = "Not available for this race/gender";

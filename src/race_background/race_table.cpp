@@ -111,78 +111,115 @@ constexpr std::string_view human_text =
 
 // By race index. The entries go into the sorted race list in this order, which
 // is also its sorted order.
-const std::array<RaceRow, race_count> race_table = exact_rows<race_count, RaceRow>({
+constexpr std::array<RaceRow, race_count> race_table = exact_rows<race_count, RaceRow>({
     {.entry = "Dwarf/male", .caption = "Dwarf", .hitpoints = 32, .fatigue = 32,
      .adjusted = {.ST = 9, .CN = 9, .DX = 7, .BE = 8, .IN = 8, .WP = 8, .PE = 8, .CH = 7},
      .skills = all_tech(0.5),
      .raceaptitude = -15,
-     .barred_backgrounds = barred({2, 11, 12, 14, 16, 17, 18, 29, 30, 34, 35, 37}),
+     .barred_backgrounds = barred({"Army Training", "Disenfranchised Gnome", "Elvish Blood", "Factory Escapee",
+                                   "Foppish Elf", "Freed Bodyguard", "Halfling Orphan", "Rare Half-Ogre Birth",
+                                   "Sent to Charm School", "Suppressed Orcish Looks", "Tough Hide",
+                                   "Wild half - ogre"}),
      .description = dwarf_text},
     {.entry = "Elf/female", .caption = "Elf/female", .hitpoints = 27, .fatigue = 29,
      .adjusted = {.ST = 6, .CN = 7, .DX = 9, .BE = 9, .IN = 8, .WP = 9, .PE = 8, .CH = 8},
      .skills = all_tech(-0.5),
      .raceaptitude = 15,
-     .barred_backgrounds = barred({2, 9, 10, 11, 12, 14, 17, 18, 21, 23, 29, 30, 34, 35, 37}),
+     .barred_backgrounds = barred({"Army Training", "Clanless Dwarf", "Debutante", "Disenfranchised Gnome",
+                                   "Elvish Blood", "Factory Escapee", "Freed Bodyguard", "Halfling Orphan",
+                                   "Lady 's Man", "Raised by Elves", "Rare Half-Ogre Birth", "Sent to Charm School",
+                                   "Suppressed Orcish Looks", "Tough Hide", "Wild half - ogre"}),
      .description = elf_text},
     {.entry = "Elf/male", .caption = "Elf/male", .hitpoints = 29, .fatigue = 27,
      .adjusted = {.ST = 7, .CN = 6, .DX = 9, .BE = 9, .IN = 8, .WP = 9, .PE = 8, .CH = 8},
      .skills = all_tech(-0.5),
      .raceaptitude = 15,
-     .barred_backgrounds = barred({2, 9, 10, 11, 12, 14, 17, 18, 23, 29, 30, 34, 35, 37}),
+     .barred_backgrounds = barred({"Army Training", "Clanless Dwarf", "Debutante", "Disenfranchised Gnome",
+                                   "Elvish Blood", "Factory Escapee", "Freed Bodyguard", "Halfling Orphan",
+                                   "Raised by Elves", "Rare Half-Ogre Birth", "Sent to Charm School",
+                                   "Suppressed Orcish Looks", "Tough Hide", "Wild half - ogre"}),
      .description = elf_text},
     {.entry = "Gnome/male", .caption = "Gnome", .hitpoints = 32, .fatigue = 28,
      .adjusted = {.ST = 8, .CN = 6, .DX = 8, .BE = 8, .IN = 8, .WP = 10, .PE = 8, .CH = 8},
      .skills = {.haggle = 0.5},
      .raceaptitude = 0,
-     .barred_backgrounds = barred({2, 9, 10, 14, 16, 17, 18, 23, 29, 30, 34, 35, 37}),
+     .barred_backgrounds = barred({"Army Training", "Clanless Dwarf", "Debutante", "Factory Escapee", "Foppish Elf",
+                                   "Freed Bodyguard", "Halfling Orphan", "Raised by Elves", "Rare Half-Ogre Birth",
+                                   "Sent to Charm School", "Suppressed Orcish Looks", "Tough Hide",
+                                   "Wild half - ogre"}),
      .description = gnome_text},
     {.entry = "Half-Elf/female", .caption = "Half-Elf/female", .hitpoints = 28, .fatigue = 30,
      .adjusted = {.ST = 7, .CN = 8, .DX = 9, .BE = 9, .IN = 8, .WP = 8, .PE = 8, .CH = 8},
      .skills = all_tech(-0.25),
      .raceaptitude = 5,
-     .barred_backgrounds = barred({2, 9, 11, 12, 14, 16, 17, 18, 21, 23, 29, 30, 34, 35, 37}),
+     .barred_backgrounds = barred({"Army Training", "Clanless Dwarf", "Disenfranchised Gnome", "Elvish Blood",
+                                   "Factory Escapee", "Foppish Elf", "Freed Bodyguard", "Halfling Orphan",
+                                   "Lady 's Man", "Raised by Elves", "Rare Half-Ogre Birth", "Sent to Charm School",
+                                   "Suppressed Orcish Looks", "Tough Hide", "Wild half - ogre"}),
      .description = half_elf_text},
     {.entry = "Half-Elf/male", .caption = "Half-Elf/male", .hitpoints = 30, .fatigue = 28,
      .adjusted = {.ST = 8, .CN = 7, .DX = 9, .BE = 9, .IN = 8, .WP = 8, .PE = 8, .CH = 8},
      .skills = all_tech(-0.25),
      .raceaptitude = 5,
-     .barred_backgrounds = barred({2, 9, 10, 11, 12, 14, 16, 17, 18, 23, 29, 30, 34, 35, 37}),
+     .barred_backgrounds = barred({"Army Training", "Clanless Dwarf", "Debutante", "Disenfranchised Gnome",
+                                   "Elvish Blood", "Factory Escapee", "Foppish Elf", "Freed Bodyguard",
+                                   "Halfling Orphan", "Raised by Elves", "Rare Half-Ogre Birth", "Sent to Charm School",
+                                   "Suppressed Orcish Looks", "Tough Hide", "Wild half - ogre"}),
      .description = half_elf_text},
     {.entry = "Halfling/male", .caption = "Halfling", .hitpoints = 24, .fatigue = 30,
      .adjusted = {.ST = 5, .CN = 8, .DX = 10, .BE = 8, .IN = 8, .WP = 8, .PE = 8, .CH = 8},
      .skills = {.dodge = 0.25, .prowling = 0.5},
      .raceaptitude = 0,
-     .barred_backgrounds = barred({2, 9, 10, 11, 14, 16, 17, 23, 29, 30, 34, 35, 37}),
+     .barred_backgrounds = barred({"Army Training", "Clanless Dwarf", "Debutante", "Disenfranchised Gnome",
+                                   "Factory Escapee", "Foppish Elf", "Freed Bodyguard", "Raised by Elves",
+                                   "Rare Half-Ogre Birth", "Sent to Charm School", "Suppressed Orcish Looks",
+                                   "Tough Hide", "Wild half - ogre"}),
      .description = halfling_text},
     {.entry = "Half-Ogre/male", .caption = "Half-Ogre", .hitpoints = 38, .fatigue = 30,
      .adjusted = {.ST = 12, .CN = 8, .DX = 8, .BE = 7, .IN = 4, .WP = 8, .PE = 8, .CH = 8},
      .skills = {.prowling = -0.5},
      .raceaptitude = 0,
-     .barred_backgrounds = barred({2, 4, 6, 7, 9, 10, 11, 14, 16, 18, 23, 30, 34}),
+     .barred_backgrounds = barred({"Army Training", "Bookworm", "Bully", "Charlatan's Protege", "Clanless Dwarf",
+                                   "Debutante", "Disenfranchised Gnome", "Factory Escapee", "Foppish Elf",
+                                   "Halfling Orphan", "Raised by Elves", "Sent to Charm School",
+                                   "Suppressed Orcish Looks"}),
      .description = half_ogre_text},
     {.entry = "Half-Orc/female", .caption = "Half-Orc/female", .hitpoints = 30, .fatigue = 34,
      .adjusted = {.ST = 8, .CN = 10, .DX = 8, .BE = 6, .IN = 8, .WP = 8, .PE = 8, .CH = 6},
      .skills = {.dodge = 0.5, .melee = 0.5},
      .raceaptitude = 0,
-     .barred_backgrounds = barred({2, 4, 6, 7, 9, 11, 12, 16, 17, 18, 21, 23, 29, 30, 37}),
+     .barred_backgrounds = barred({"Army Training", "Bookworm", "Bully", "Charlatan's Protege", "Clanless Dwarf",
+                                   "Disenfranchised Gnome", "Elvish Blood", "Foppish Elf", "Freed Bodyguard",
+                                   "Halfling Orphan", "Lady 's Man", "Raised by Elves", "Rare Half-Ogre Birth",
+                                   "Sent to Charm School", "Wild half - ogre"}),
      .description = half_orc_text},
     {.entry = "Half-Orc/male", .caption = "Half-Orc/male", .hitpoints = 32, .fatigue = 32,
      .adjusted = {.ST = 9, .CN = 9, .DX = 8, .BE = 6, .IN = 8, .WP = 8, .PE = 8, .CH = 6},
      .skills = {.dodge = 0.5, .melee = 0.5},
      .raceaptitude = 0,
-     .barred_backgrounds = barred({2, 4, 6, 7, 9, 10, 11, 12, 16, 17, 18, 23, 29, 30, 37}),
+     .barred_backgrounds = barred({"Army Training", "Bookworm", "Bully", "Charlatan's Protege", "Clanless Dwarf",
+                                   "Debutante", "Disenfranchised Gnome", "Elvish Blood", "Foppish Elf",
+                                   "Freed Bodyguard", "Halfling Orphan", "Raised by Elves", "Rare Half-Ogre Birth",
+                                   "Sent to Charm School", "Wild half - ogre"}),
      .description = half_orc_text},
     {.entry = "Human/female", .caption = "Human/female", .hitpoints = 28, .fatigue = 32,
      .adjusted = {.ST = 7, .CN = 9, .DX = 8, .BE = 8, .IN = 8, .WP = 8, .PE = 8, .CH = 8},
      .raceaptitude = 0,
-     .barred_backgrounds = barred({9, 11, 14, 16, 17, 18, 21, 29, 34, 35, 37}),
+     .barred_backgrounds = barred({"Clanless Dwarf", "Disenfranchised Gnome", "Factory Escapee", "Foppish Elf",
+                                   "Freed Bodyguard", "Halfling Orphan", "Lady 's Man", "Rare Half-Ogre Birth",
+                                   "Suppressed Orcish Looks", "Tough Hide", "Wild half - ogre"}),
      .description = human_text},
     {.entry = "Human/male", .caption = "Human/male", .hitpoints = 30, .fatigue = 30,
      .adjusted = {.ST = 8, .CN = 8, .DX = 8, .BE = 8, .IN = 8, .WP = 8, .PE = 8, .CH = 8},
      .raceaptitude = 0,
-     .barred_backgrounds = barred({9, 10, 11, 14, 16, 17, 18, 29, 30, 34, 35, 37}),
+     .barred_backgrounds = barred({"Clanless Dwarf", "Debutante", "Disenfranchised Gnome", "Factory Escapee",
+                                   "Foppish Elf", "Freed Bodyguard", "Halfling Orphan", "Rare Half-Ogre Birth",
+                                   "Sent to Charm School", "Suppressed Orcish Looks", "Tough Hide",
+                                   "Wild half - ogre"}),
      .description = human_text},
 });
+
+static_assert(distinct(race_table, &RaceRow::caption), "a caption names one race");
 
 int race_index(std::string_view entry)
 {
@@ -203,17 +240,17 @@ void Form1::RaceSelection()
     reset_spells();
     reset_tech();
 
-    for (const auto& line : attribute_lines(*this)) line.bought = 0;
+    for (const AttributeLine& line : attribute_lines_) line.bought = 0;
     for (std::int16_t* counter : {&cphitpoints, &cpfatigue, &techaptitude, &spellaptitude, &techskillaptitude,
                                   &raceaptitude, &techcount, &spellcount})
         *counter = 0;
     aptitudetotal = 0;
-    for (const auto& skill : skill_lines(*this)) skill.counter = 0;
+    for (const SkillLine& skill : skill_lines_) skill.counter = 0;
 
     // Base attributes back to 8, neutral colours, no background.
-    for (const auto& line : attribute_lines(*this)) line.base.text = "8";
-    for (const auto& skill : skill_lines(*this)) skill.box.back_color = neutralcolor;
-    for (const auto& line : attribute_lines(*this)) line.adjusted.back_color = neutralcolor;
+    for (const AttributeLine& line : attribute_lines_) line.base.text = "8";
+    for (const SkillLine& skill : skill_lines_) skill.box.back_color = neutralcolor;
+    for (const AttributeLine& line : attribute_lines_) line.adjusted.back_color = neutralcolor;
     Current_background.caption = "None";
     fatigue.back_color = neutralcolor;
     hitpoints.back_color = neutralcolor;
@@ -224,18 +261,14 @@ void Form1::RaceSelection()
         Current_race.caption = std::string(row.caption);
         hitpoints.set_value(row.hitpoints);
         fatigue.set_value(row.fatigue);
-        for (const auto& line : attribute_lines(*this)) line.adjusted.set_value(row.adjusted.*line.row.value);
-        const auto skills = skill_lines(*this);
-        for (std::size_t i = 0; i < skill_count; ++i) skills[i].box.set_value(row.skills.*skill_rows[i].value);
+        for (const AttributeLine& line : attribute_lines_) line.adjusted.set_value(row.adjusted.*line.row.value);
+        for (const SkillLine& skill : skill_lines_) skill.box.set_value(row.skills.*skill.row.value);
         raceaptitude = row.raceaptitude;
     }
 
     // What follows from the new attributes.
-    Carryweight.set_value(Adjstrength.value() * 500);
-    damageadj();
-    Armoradj();
-    Speeddisplay();
-    for (const auto& line : attribute_lines(*this)) colour_adjusted(line.adjusted);
+    refresh_derived_statistics(Derived::all);
+    for (const AttributeLine& line : attribute_lines_) colour_adjusted(line.adjusted);
     displayaptitude();
 }
 

@@ -19,7 +19,7 @@ namespace tessmar {
 
 inline constexpr std::size_t race_count = 12;
 
-// A set of background indexes.
+// A set of backgrounds, by background index.
 struct BackgroundSet {
     std::array<bool, background_count> holds{};
 
@@ -30,16 +30,24 @@ struct BackgroundSet {
     }
 };
 
-constexpr BackgroundSet barred(std::initializer_list<std::size_t> indexes)
+// The backgrounds with those list entries; an entry that names no background,
+// or one named twice, fails to compile.
+consteval BackgroundSet barred(std::initializer_list<std::string_view> entries)
 {
     BackgroundSet set;
-    for (std::size_t index : indexes) set.holds[index] = true;
+    for (std::string_view entry : entries) {
+        const std::size_t index = background_index(entry);
+        if (set.holds[index]) throw "a background barred twice";
+        set.holds[index] = true;
+    }
     return set;
 }
 
 struct RaceRow {
     std::string_view entry;    // as Race_Selection lists it
-    std::string_view caption;  // as Current_race shows it; the background check compares it whole
+    // As Current_race shows it; the background check compares it whole and
+    // takes the first row that matches, so no two rows share one.
+    std::string_view caption;
     // Whole values written on the sheet, not amounts added to anything.
     int hitpoints = 0, fatigue = 0;
     AttributeValues adjusted = {};

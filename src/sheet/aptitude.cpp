@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "sheet/skill_lines.h"
 #include "window/form1.h"
 
 namespace tessmar {
@@ -12,8 +13,9 @@ void Form1::displayaptitude()
 {
     spellaptitude = static_cast<std::int16_t>(5 * spellcount);
     techaptitude = static_cast<std::int16_t>(-5 * techcount);
-    const double tech_ranks = (-4.0 * firearmsCPspent) + (-4.0 * repairCPspent) + (-4.0 * picklocksCPspent) +
-                              (-4.0 * adtrapsCPspent);
+    double tech_ranks = 0;
+    for (const SkillLine& line : skill_lines_)
+        if (line.row.group == SkillGroup::tech) tech_ranks += -4.0 * line.counter;
     techskillaptitude = static_cast<std::int16_t>(std::nearbyint(tech_ranks));  // halves to even
     const auto total = static_cast<std::int16_t>(techaptitude + spellaptitude + techskillaptitude + raceaptitude);
     aptitudetotal = static_cast<float>(total);

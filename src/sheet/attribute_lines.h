@@ -2,13 +2,14 @@
 // right column IN, WP, PE, CH), each with everything the program needs of it:
 // its Base and Adjusted boxes, its counter of bought points, its buttons and
 // handlers, what it feeds, its sheet label and its column in the race and
-// background tables.
+// background tables. Form1 binds each row to its boxes when the window is built
+// (Form1::attribute_lines()).
 #pragma once
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
-#include <type_traits>
 
 #include "window/form1.h"
 
@@ -32,42 +33,29 @@ struct AttributeRow {
     // also move hit points or fatigue carry one.
     std::string_view stat_name;
     // The derived statistics that the line feeds, refreshed after each of its
-    // clicks; none where null.
-    void (*refresh)(Form1&);
+    // clicks.
+    Derived feeds;
     std::string_view sheet_label;
     int AttributeValues::*value;
 };
 
-namespace attribute_refresh {
-inline void strength(Form1& form)
-{
-    form.Carryweight.set_value(form.Adjstrength.value() * 500);
-    form.damageadj();
-}
-inline void dexterity(Form1& form)
-{
-    form.Armoradj();
-    form.Speeddisplay();
-}
-}  // namespace attribute_refresh
-
 inline constexpr AttributeRow attribute_rows[] = {
     {"Strength", "Adjstrength", &Form1::cpST, "ST_plus", "ST_minus", &Form1::ST_plus_Click, &Form1::ST_minus_Click,
-     "Strength", attribute_refresh::strength, "Strength:      ", &AttributeValues::ST},
+     "Strength", Derived::of_strength, "Strength:      ", &AttributeValues::ST},
     {"Constitution", "Adjconstitution", &Form1::cpCN, "CN_plus", "CN_minus", &Form1::CN_plus_Click,
-     &Form1::CN_minus_Click, "Constitution", nullptr, "Constitution:  ", &AttributeValues::CN},
+     &Form1::CN_minus_Click, "Constitution", Derived::none, "Constitution:  ", &AttributeValues::CN},
     {"Dexterity", "Adjdexterity", &Form1::cpDX, "DX_plus", "DX_minus", &Form1::DX_plus_Click, &Form1::DX_minus_Click,
-     "", attribute_refresh::dexterity, "Dexterity:     ", &AttributeValues::DX},
+     "", Derived::of_dexterity, "Dexterity:     ", &AttributeValues::DX},
     {"Beauty", "Adjbeauty", &Form1::cpBE, "BE_plus", "BE_minus", &Form1::BE_plus_Click, &Form1::BE_minus_Click, "",
-     nullptr, "Beauty:        ", &AttributeValues::BE},
+     Derived::none, "Beauty:        ", &AttributeValues::BE},
     {"Intelligence", "Adjintelligence", &Form1::cpIN, "IN_plus", "IN_minus", &Form1::IN_plus_Click,
-     &Form1::IN_minus_Click, "", nullptr, "Intelligence:  ", &AttributeValues::IN},
+     &Form1::IN_minus_Click, "", Derived::none, "Intelligence:  ", &AttributeValues::IN},
     {"Willpower", "Adjwillpower", &Form1::cpWP, "WP_plus", "WP_minus", &Form1::WP_plus_Click,
-     &Form1::WP_minus_Click, "Willpower", nullptr, "Willpower:     ", &AttributeValues::WP},
+     &Form1::WP_minus_Click, "Willpower", Derived::none, "Willpower:     ", &AttributeValues::WP},
     {"Perception", "Adjperception", &Form1::cpPE, "PE_plus", "PE_minus", &Form1::PE_plus_Click,
-     &Form1::PE_minus_Click, "", nullptr, "Perception:    ", &AttributeValues::PE},
+     &Form1::PE_minus_Click, "", Derived::none, "Perception:    ", &AttributeValues::PE},
     {"Charisma", "Adjcharisma", &Form1::cpCH, "CH_plus", "CH_minus", &Form1::CH_plus_Click, &Form1::CH_minus_Click,
-     "", nullptr, "Charisma:      ", &AttributeValues::CH},
+     "", Derived::none, "Charisma:      ", &AttributeValues::CH},
 };
 static_assert(std::size(attribute_rows) == attribute_count, "one row per attribute line");
 
@@ -77,28 +65,6 @@ consteval std::size_t attribute_index(std::string_view base)
     for (std::size_t i = 0; i < attribute_count; ++i)
         if (attribute_rows[i].base == base) return i;
     throw "no attribute line of that name";
-}
-
-// One attribute line of a window, its boxes found by name once when the window
-// was built.
-template <class Form>  // Form1 or const Form1
-struct AttributeLine {
-    using Box = std::conditional_t<std::is_const_v<Form>, const TextBox, TextBox>;
-    using Counter = std::conditional_t<std::is_const_v<Form>, const std::int16_t, std::int16_t>;
-    const AttributeRow& row;
-    Box& base;
-    Box& adjusted;
-    Counter& bought;
-};
-
-template <class Form>
-std::array<AttributeLine<Form>, attribute_count> attribute_lines(Form& form)
-{
-    return [&form]<std::size_t... i>(std::index_sequence<i...>) {
-        return std::array<AttributeLine<Form>, attribute_count>{AttributeLine<Form>{
-            attribute_rows[i], *form.attribute_boxes_[i].base, *form.attribute_boxes_[i].adjusted,
-            form.*attribute_rows[i].bought}...};
-    }(std::make_index_sequence<attribute_count>{});
 }
 
 // Green above 8, red below 8; at exactly 8 the box keeps whatever colour it has.

@@ -1,9 +1,29 @@
-// Derived statistics: armour class adjustment, damage bonus, speed, hit points
-// and fatigue, each recomputed from the Adjusted attributes when a caller asks.
-// The carry weight (Adjusted ST x 500) is written in place by its callers.
+// Derived statistics: armour class adjustment, damage bonus, speed, carry
+// weight, hit points and fatigue, each recomputed from the Adjusted attributes
+// when a caller asks. refresh_derived_statistics refreshes the first four for
+// the ST and DX lines, the race step and the background step; hit points and
+// fatigue start again from their formula only when a race or background is
+// applied (hpsandfatadj).
 #include "window/form1.h"
 
 namespace tessmar {
+
+// Each of these reads only Adjusted boxes and its own box and writes only its
+// own box, so the order among them changes no result; it is ST's pair first.
+void Form1::refresh_derived_statistics(Derived which)
+{
+    const auto includes = [which](Derived part) {
+        return (static_cast<unsigned>(which) & static_cast<unsigned>(part)) != 0;
+    };
+    if (includes(Derived::of_strength)) {
+        Carryweight.set_value(Adjstrength.value() * 500);
+        damageadj();
+    }
+    if (includes(Derived::of_dexterity)) {
+        Armoradj();
+        Speeddisplay();
+    }
+}
 
 void Form1::Armoradj() { ACadj.set_value(Adjdexterity.value() - 10); }
 

@@ -83,15 +83,15 @@ void Form1::prerequisite_check(std::string_view currentstatlevel, std::string_vi
 
 void Form1::reset_skills()
 {
-    // Each box loses its purchased ranks and takes the neutral colour, then the
-    // ranks go back into the pool and the counters to 0.
-    const auto lines = skill_lines(*this);
-    for (const auto& line : lines) line.box.set_value(line.box.value() - line.counter);
-    for (const auto& line : lines) line.box.back_color = neutralcolor;
-    for (const auto& line : lines) cpsleft = static_cast<std::int16_t>(std::nearbyint(cpsleft + line.counter));
-    for (const auto& line : lines) CPs_remaining.set_value(CPs_remaining.value() + line.counter);
-    for (const auto& line : lines) line.counter = 0;
-
+    // Line by line: the box loses its purchased ranks and takes the neutral
+    // colour, the ranks go back into the pool and the counter to 0.
+    for (const SkillLine& line : skill_lines_) {
+        line.box.set_value(line.box.value() - line.counter);
+        line.box.back_color = neutralcolor;
+        cpsleft = static_cast<std::int16_t>(std::nearbyint(cpsleft + line.counter));
+        CPs_remaining.set_value(CPs_remaining.value() + line.counter);
+        line.counter = 0;
+    }
     displayaptitude();
 }
 
@@ -100,13 +100,13 @@ namespace {
 // A click on a skill line's plus or minus button.
 void buy_rank(Form1& form, std::size_t index)
 {
-    const SkillLine<Form1> line = skill_lines(form)[index];
+    const SkillLine& line = form.skill_lines()[index];
     form.plus_skill_adjustment(line.box, line.governing, line.counter);
 }
 
 void sell_rank(Form1& form, std::size_t index)
 {
-    const SkillLine<Form1> line = skill_lines(form)[index];
+    const SkillLine& line = form.skill_lines()[index];
     form.minus_skill_adjustment(line.box, line.counter);
 }
 

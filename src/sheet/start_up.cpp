@@ -4,8 +4,6 @@
 
 #include "magick_tech/catalogue.h"
 #include "race_background/race_table.h"
-#include "sheet/attribute_lines.h"
-#include "sheet/skill_lines.h"
 #include "window/form1.h"
 
 namespace tessmar {
@@ -24,11 +22,11 @@ void Form1::Form_Load()
     cphitpoints = 0;
     cpfatigue = 0;
 
-    for (const auto& line : attribute_lines(*this)) line.base.text = "8";
+    for (const AttributeLine& line : attribute_lines_) line.base.text = "8";
 
     neutralcolor = Background_Selection.back_color;
 
-    for (const auto& line : skill_lines(*this)) line.box.text = "0";
+    for (const SkillLine& line : skill_lines_) line.box.text = "0";
 
     // Each selection raises the list's Click handler before the next step.
     Race_Selection.set_list_index(race_index("Human/male"));  // its description

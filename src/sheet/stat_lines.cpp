@@ -60,16 +60,16 @@ namespace {
 // the line feeds.
 void buy_point(Form1& form, std::size_t index)
 {
-    const AttributeLine<Form1> line = attribute_lines(form)[index];
+    const AttributeLine& line = form.attribute_lines()[index];
     form.plus_stats(line.base, line.bought, form.cpsleft, line.row.stat_name, line.adjusted);
-    if (line.row.refresh != nullptr) line.row.refresh(form);
+    form.refresh_derived_statistics(line.row.feeds);
 }
 
 void sell_point(Form1& form, std::size_t index)
 {
-    const AttributeLine<Form1> line = attribute_lines(form)[index];
+    const AttributeLine& line = form.attribute_lines()[index];
     form.minus_stats(line.base, line.bought, form.cpsleft, line.row.stat_name, line.adjusted);
-    if (line.row.refresh != nullptr) line.row.refresh(form);
+    form.refresh_derived_statistics(line.row.feeds);
 }
 
 // A line whose Base may not drop below what an owned item of the kind needs.

@@ -84,7 +84,7 @@ std::string compose_character_sheet(const Form1& form, std::string_view bias_wor
     sheet.end_line();
     static_assert(attribute_count % 2 == 0 && skill_count % 2 == 0, "the sheet prints its lines two to a row");
     // The attribute lines' left column beside their right column.
-    const auto attributes = attribute_lines(form);
+    const auto& attributes = form.attribute_lines();
     for (std::size_t i = 0; i < attribute_count / 2; ++i) {
         const auto& left = attributes[i];
         const auto& right = attributes[i + attribute_count / 2];
@@ -101,9 +101,9 @@ std::string compose_character_sheet(const Form1& form, std::string_view bias_wor
     sheet.print("                           Skills").end_line();
     sheet.end_line();
     // The skill lines two by two, in their order.
-    const auto skills = skill_lines(form);
+    const auto& skills = form.skill_lines();
     for (std::size_t i = 0; i + 1 < skill_count; i += 2)
-        print_row(sheet, {skill_rows[i].sheet_label, skills[i].box, skill_rows[i + 1].sheet_label, skills[i + 1].box});
+        print_row(sheet, {skills[i].row.sheet_label, skills[i].box, skills[i + 1].row.sheet_label, skills[i + 1].box});
     sheet.end_line();
     sheet.end_line();
     sheet.print("   Spells/Schematics").end_line();

@@ -38,11 +38,31 @@ inline constexpr int schematic_positions = 7;
 using SpellTable = std::array<std::array<std::int16_t, spell_ranks>, college_count>;
 using TechTable = std::array<std::array<std::int16_t, schematic_positions>, discipline_count>;
 
-class Form1;
-template <class Form> struct AttributeLine;  // sheet/attribute_lines.h
-template <class Form> struct SkillLine;      // sheet/skill_lines.h
-template <class Form> std::array<AttributeLine<Form>, attribute_count> attribute_lines(Form& form);
-template <class Form> std::array<SkillLine<Form>, skill_count> skill_lines(Form& form);
+struct AttributeRow;  // sheet/attribute_lines.h
+struct SkillRow;      // sheet/skill_lines.h
+
+// One attribute line of the window: its row of the attribute table, its Base
+// and Adjusted boxes and its counter of points bought.
+struct AttributeLine {
+    const AttributeRow& row;
+    TextBox& base;
+    TextBox& adjusted;
+    std::int16_t& bought;
+};
+
+// One skill line of the window: its row of the skill table, its box, its
+// counter of purchased ranks and the Adjusted box of its governing attribute.
+struct SkillLine {
+    const SkillRow& row;
+    TextBox& box;
+    float& counter;
+    TextBox& governing;
+};
+
+// The derived statistics to refresh: those that follow from the Adjusted ST
+// (Carryweight, then Damagebonus), those that follow from the Adjusted DX
+// (ACadj, then Speed), none, or all four in that order.
+enum class Derived : std::uint8_t { none = 0, of_strength = 1, of_dexterity = 2, all = 3 };
 
 // Owns the window's controls, built from the window description. Form1 takes it
 // as its first base class so that every control exists before any of Form1's
@@ -53,6 +73,11 @@ protected:
     ControlSet controls_;
 };
 
+// Constness is not enforced on Form1: its controls are reference members,
+// controls().find() hands out writable controls and its lines hold references,
+// so a const Form1& still reaches every box and counter they name, writable. A
+// function that takes a const Form1& says that it only reads; the compiler does
+// not hold it to that.
 class Form1 : private WindowControls {
 public:
     // Builds the window from its description and wires its events; the caller
@@ -71,23 +96,16 @@ private:
     template <class T>
     T& control(std::string_view name) { return controls_.get<T>(name); }
 
-    // The boxes of each attribute and skill line, found by name once when the
-    // window is built; attribute_lines() and skill_lines() hand them out with
-    // the constness of the window they are asked of.
-    struct AttributeBoxes {
-        TextBox* base = nullptr;
-        TextBox* adjusted = nullptr;
-    };
-    struct SkillBoxes {
-        TextBox* box = nullptr;
-        TextBox* governing = nullptr;
-    };
-    std::array<AttributeBoxes, attribute_count> attribute_boxes_;
-    std::array<SkillBoxes, skill_count> skill_boxes_;
-    template <class Form> friend std::array<AttributeLine<Form>, attribute_count> attribute_lines(Form& form);
-    template <class Form> friend std::array<SkillLine<Form>, skill_count> skill_lines(Form& form);
+    // Bound once when the window is built, in the order of their tables.
+    std::array<AttributeLine, attribute_count> attribute_lines_;
+    std::array<SkillLine, skill_count> skill_lines_;
 
 public:
+    // The attribute lines (sheet/attribute_lines.h) and the skill lines
+    // (sheet/skill_lines.h), in the order of their tables.
+    const std::array<AttributeLine, attribute_count>& attribute_lines() const { return attribute_lines_; }
+    const std::array<SkillLine, skill_count>& skill_lines() const { return skill_lines_; }
+
     // ---- Controls -------------------------------------------------------
     // Every control is the window's own, found by its name in the window
     // description (window/window_description.cpp); the names are fixed.
@@ -394,6 +412,7 @@ public:
     void damageadj();
     void Speeddisplay();
     void hpsandfatadj();
+    void refresh_derived_statistics(Derived which);
     // Stat lines (sheet/stat_lines.cpp).
     void plus_stats(TextBox& stat, std::int16_t& cpstat, std::int16_t& CPs, std::string_view name, TextBox& adj);
     void minus_stats(TextBox& stat, std::int16_t& cpstat, std::int16_t& CPs, std::string_view name, TextBox& adj);
@@ -418,8 +437,7 @@ public:
     void techprecheck(std::string_view currentint, std::int16_t& ok);
 
 private:
-    void find_line_boxes();  // window/form1.cpp
-    void wire_events();      // window/event_wiring.cpp
+    void wire_events();  // window/event_wiring.cpp
 };
 
 }  // namespace tessmar

@@ -13,6 +13,8 @@
 
 #include "event_run.h"
 #include "scenario.h"
+#include "sheet/attribute_lines.h"
+#include "sheet/skill_lines.h"
 #include "sheet_file_shape.h"
 #include "temp_folder.h"
 
@@ -28,20 +30,31 @@ EventPtr make_event(Kind kind, std::string control, int index = -1, std::string 
     return std::make_shared<const UserEvent>(kind, std::move(control), index, std::move(text));
 }
 
-// The buttons of the ten stat lines, in the order of their lines; the skills'
-// buttons in pairs, "+" before "-".
-const std::array<std::string, 10> stat_plus_buttons{"ST_plus", "DX_plus", "CN_plus", "BE_plus",        "IN_plus",
-                                                    "WP_plus", "PE_plus", "CH_plus", "Hitpoints_plus", "Fatigue_plus"};
-const std::array<std::string, 10> stat_minus_buttons{"ST_minus", "DX_minus", "CN_minus",       "BE_minus",
-                                                     "IN_minus", "WP_minus", "PE_minus",       "CH_minus",
-                                                     "Hitpoints_minus", "Fatigue_minus"};
-const std::array<std::string, 32> skill_buttons{
-    "bow_plus",        "bow_minus",        "dodge_plus",     "dodge_minus",     "melee_plus",      "melee_minus",
-    "throwing_plus",   "throwing_minus",   "backstab_plus",  "backstab_minus",  "pickpocket_plus", "pickpocket_minus",
-    "prowling_plus",   "prowling_minus",   "spottrap_plus",  "spottrap_minus",  "Gambling_plus",   "Gambling_minus",
-    "Haggle_plus",     "Haggle_minus",     "Heal_plus",      "Heal_minus",      "Persausion_plus", "Persausion_minus",
-    "Repair_plus",     "Repair_minus",     "Firearms_plus",  "Firearms_minus",  "Picklocks_plus",  "Picklocks_minus",
-    "ADTraps_plus",    "ADTraps_minus"};
+// One button of each of the ten stat lines: the attribute lines in the order
+// of their table, then hit points and fatigue.
+std::vector<std::string> stat_buttons(std::string_view AttributeRow::*button, std::string hitpoints,
+                                      std::string fatigue)
+{
+    std::vector<std::string> buttons;
+    for (const AttributeRow& row : attribute_rows) buttons.emplace_back(row.*button);
+    buttons.push_back(std::move(hitpoints));
+    buttons.push_back(std::move(fatigue));
+    return buttons;
+}
+const std::vector<std::string> stat_plus_buttons = stat_buttons(&AttributeRow::plus_button, "Hitpoints_plus",
+                                                                "Fatigue_plus");
+const std::vector<std::string> stat_minus_buttons = stat_buttons(&AttributeRow::minus_button, "Hitpoints_minus",
+                                                                 "Fatigue_minus");
+
+// The skills' buttons in the order of their table, in pairs, "+" before "-".
+const std::vector<std::string> skill_buttons = [] {
+    std::vector<std::string> buttons;
+    for (const SkillRow& row : skill_rows) {
+        buttons.emplace_back(row.plus_button);
+        buttons.emplace_back(row.minus_button);
+    }
+    return buttons;
+}();
 
 // Controls that raise no event when clicked.
 const std::array<std::string, 6> quiet_controls{"Strength", "aptitude", "message_window",
@@ -181,8 +194,9 @@ rc::Gen<EventPtr> next_event(const EventModel& model)
     // Each character leans on one stat line and one skill, so that they reach
     // their caps, and every third one levels up often, sells less and is rarely
     // replaced, so that levels, CPs and purchases pile up.
-    const std::string& leaning_line = stat_plus_buttons[static_cast<std::size_t>(model.leaning % 10)];
-    const std::string& leaning_skill = skill_buttons[static_cast<std::size_t>(model.leaning % 16) * 2];
+    const auto leaning = static_cast<std::size_t>(model.leaning);  // an entry's index, never negative
+    const std::string& leaning_line = stat_plus_buttons[leaning % stat_plus_buttons.size()];
+    const std::string& leaning_skill = skill_buttons[leaning % skill_count * 2];
     const bool lasting = model.characters % 3 == 1;
     const std::size_t new_character = lasting ? 1 : 10;
     const std::size_t level_ups = lasting ? 200 : 70;

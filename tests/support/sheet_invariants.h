@@ -5,36 +5,23 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cmath>
 #include <string>
-#include <utility>
 
 #include "platform/color.h"
-#include "sheet/skill_lines.h"
 #include "sheet_rules.h"
 #include "window/form1.h"
 
 namespace tessmar {
 
-// Base = 8 + the points bought on it, so always 8 to 20, for all eight attributes.
+// Base = 8 + the points bought on it, so always 8 to 20, for every attribute.
 inline ::testing::AssertionResult attribute_bases_follow_counters(const Form1& form)
 {
-    const std::array<std::pair<const TextBox*, std::int16_t>, 8> lines{{
-        {&form.Strength, form.cpST},
-        {&form.Dexterity, form.cpDX},
-        {&form.Constitution, form.cpCN},
-        {&form.Beauty, form.cpBE},
-        {&form.Intelligence, form.cpIN},
-        {&form.Willpower, form.cpWP},
-        {&form.Perception, form.cpPE},
-        {&form.Charisma, form.cpCH},
-    }};
-    for (const auto& [base, counter] : lines) {
-        const double value = base->value();
-        if (value != 8 + counter || value < 8 || value > 20)
-            return ::testing::AssertionFailure() << base->name() << " reads \"" << base->text << "\" with "
-                                                 << counter << " points bought";
+    for (const AttributeLine& line : form.attribute_lines()) {
+        const double value = line.base.value();
+        if (value != 8 + line.bought || value < 8 || value > 20)
+            return ::testing::AssertionFailure() << line.base.name() << " reads \"" << line.base.text << "\" with "
+                                                 << line.bought << " points bought";
     }
     return ::testing::AssertionSuccess();
 }
@@ -72,7 +59,7 @@ inline ::testing::AssertionResult pool_matches_display(const Form1& form)
 // the counter is 1 or more, neutralcolor otherwise.
 inline ::testing::AssertionResult skill_colours_follow_counters(const Form1& form)
 {
-    for (const auto& [box, counter, governing] : skill_lines(form)) {
+    for (const auto& [row, box, counter, governing] : form.skill_lines()) {
         if (counter < 0 || counter > 5 || counter != std::floor(counter))
             return ::testing::AssertionFailure() << box.name() << " has " << counter << " ranks bought";
         const Color expected = counter >= 1 ? greencolor : form.neutralcolor;

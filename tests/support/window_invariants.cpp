@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "platform/box_value.h"
+#include "race_background/race_table.h"
 #include "sheet/skill_lines.h"
 #include "purchase_invariants.h"
 #include "sheet_invariants.h"
@@ -56,13 +57,16 @@ const std::set<std::string, std::less<>>& programs_messages()
 
 ::testing::AssertionResult aptitude_follows_purchases(const Form1& form)
 {
-    const double tech_ranks = form.repairCPspent + form.firearmsCPspent + form.picklocksCPspent + form.adtrapsCPspent;
+    double tech_ranks = 0;
+    for (const SkillLine& line : form.skill_lines())
+        if (line.row.group == SkillGroup::tech) tech_ranks += line.counter;
     const double total = 5.0 * form.spellcount - 5.0 * form.techcount - 4 * tech_ranks + form.raceaptitude;
     const Color colour = aptitude_colour(total);
     const std::string text = box_text(std::min(std::abs(total), 100.0));
     const std::int16_t race = form.raceaptitude;
-    if (race != -15 && race != 0 && race != 5 && race != 15)
-        return ::testing::AssertionFailure() << "raceaptitude is " << race;
+    const auto race_gives = [race](const RaceRow& row) { return row.raceaptitude == race; };
+    if (std::none_of(race_table.begin(), race_table.end(), race_gives))
+        return ::testing::AssertionFailure() << "raceaptitude is " << race << ", which no race gives";
     if (form.aptitudetotal != total)
         return ::testing::AssertionFailure() << "aptitudetotal is " << form.aptitudetotal << ", purchases give "
                                              << total;
@@ -118,21 +122,12 @@ bool is_save_failure(std::string_view message)
 
 SheetBonuses SheetBonuses::of(const Form1& form)
 {
-    const std::array<std::pair<const TextBox*, const TextBox*>, 8> attributes{{
-        {&form.Adjstrength, &form.Strength},
-        {&form.Adjdexterity, &form.Dexterity},
-        {&form.Adjconstitution, &form.Constitution},
-        {&form.Adjbeauty, &form.Beauty},
-        {&form.Adjintelligence, &form.Intelligence},
-        {&form.Adjwillpower, &form.Willpower},
-        {&form.Adjperception, &form.Perception},
-        {&form.Adjcharisma, &form.Charisma},
-    }};
     SheetBonuses bonuses;
-    for (std::size_t i = 0; i < attributes.size(); ++i)
-        bonuses.attributes[i] = attributes[i].first->value() - attributes[i].second->value();
-    const auto skills = skill_lines(form);
-    for (std::size_t i = 0; i < skills.size(); ++i) bonuses.skills[i] = skills[i].box.value() - skills[i].counter;
+    const auto& attributes = form.attribute_lines();
+    for (std::size_t i = 0; i < attribute_count; ++i)
+        bonuses.attributes[i] = attributes[i].adjusted.value() - attributes[i].base.value();
+    const auto& skills = form.skill_lines();
+    for (std::size_t i = 0; i < skill_count; ++i) bonuses.skills[i] = skills[i].box.value() - skills[i].counter;
     return bonuses;
 }
 

@@ -46,8 +46,8 @@ bool is_save_failure(std::string_view message);
 // What the last race or background put on the sheet: Adjusted minus Base for
 // each attribute, and the bonus (box minus purchased ranks) of each skill.
 struct SheetBonuses {
-    std::array<double, 8> attributes{};
-    std::array<double, 16> skills{};
+    std::array<double, attribute_count> attributes{};
+    std::array<double, skill_count> skills{};
     friend bool operator==(const SheetBonuses&, const SheetBonuses&) = default;
     static SheetBonuses of(const Form1& form);
 };

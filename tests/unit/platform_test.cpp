@@ -42,8 +42,8 @@ TEST(SortedList, IgnoresCaseAndHyphens)
                                                "Gnome/male",     "Half-Elf/female", "Half-Elf/male",
                                                "Halfling/male",  "Half-Ogre/male",  "Half-Orc/female",
                                                "Half-Orc/male",  "Human/female",    "Human/male"};
-    ASSERT_EQ(list.count(), 12);
-    for (int i = 0; i < 12; ++i) EXPECT_EQ(list.item(i), expected[static_cast<std::size_t>(i)]) << i;
+    ASSERT_EQ(list.count(), static_cast<int>(expected.size()));
+    for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(list.item(static_cast<int>(i)), expected[i]) << i;
     EXPECT_TRUE(sorted_list_less("abc", "ABD"));
     EXPECT_FALSE(sorted_list_less("A-b", "ab"));
     EXPECT_FALSE(sorted_list_less("ab", "A-b"));

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "form_fixture.h"
+#include "platform/exact_rows.h"
 #include "race_background/race_table.h"
 
 namespace tessmar {
@@ -17,11 +18,11 @@ struct RaceText {
     std::string_view opening;
     std::size_t length;
 };
-constexpr std::array<RaceText, 12> race_texts{{
+constexpr auto race_texts = exact_rows<race_count, RaceText>({
     {"Dwarves - ", 633},    {"Elves - ", 516},      {"Elves - ", 516},      {"Gnomes - ", 619},
     {"Half-Elves - ", 608}, {"Half-Elves - ", 608}, {"Halflings - ", 677},  {"Half-Ogres - ", 639},
     {"Half-Orcs - ", 825},  {"Half-Orcs - ", 825},  {"Humans - ", 630},     {"Humans - ", 630},
-}};
+});
 
 std::size_t occurrences(std::string_view text, std::string_view word)
 {
@@ -59,9 +60,9 @@ TEST(RaceDescriptionTexts, OnlyTheElfTextNamesTessmar)
 }
 
 // Lengths of the background texts, by background index.
-constexpr std::array<std::size_t, 38> background_lengths{
+constexpr auto background_lengths = exact_rows<background_count, std::size_t>({
     25,  107, 202, 415, 145, 146, 198, 276, 182, 170, 257, 168, 177, 125, 110, 448, 101, 204, 174,
-    124, 209, 233, 174, 102, 172, 349, 216, 150, 219, 247, 163, 217, 272, 115, 136, 139, 339, 204};
+    124, 209, 233, 174, 102, 172, 349, 216, 150, 219, 247, 163, 217, 272, 115, 136, 139, 339, 204});
 
 TEST(BackgroundDescriptionTexts, RowZeroIsTheShortText)
 {
@@ -103,9 +104,9 @@ TEST_F(DescriptionClicks, ARaceClickShowsItsTextAndAppliesNothing)
     form.Race_Selection.user_double_click(6);  // a Halfling sheet to compare against
     const std::string strength = form.Adjstrength.text;
     const std::string prowling = form.prowling.text;
-    for (int race = 0; race < 12; ++race) {
-        form.Race_Selection.user_click(race);
-        EXPECT_EQ(form.background_explanations.text, race_table[static_cast<std::size_t>(race)].description) << race;
+    for (std::size_t race = 0; race < race_count; ++race) {
+        form.Race_Selection.user_click(static_cast<int>(race));
+        EXPECT_EQ(form.background_explanations.text, race_table[race].description) << race;
     }
     EXPECT_EQ(form.Current_race.caption, "Halfling");
     EXPECT_EQ(form.Adjstrength.text, strength);
@@ -117,11 +118,9 @@ TEST_F(DescriptionClicks, ABackgroundClickShowsItsTextAlsoWhenBarred)
 {
     form.Race_Selection.user_double_click(11);  // Human/male bars "Debutante" (10)
     form.background_explanations.text = "a spell description\r\n";
-    for (int background = 0; background < 38; ++background) {
-        form.Background_Selection.user_click(background);
-        EXPECT_EQ(form.background_explanations.text,
-                  background_table[static_cast<std::size_t>(background)].description)
-            << background;
+    for (std::size_t background = 0; background < background_count; ++background) {
+        form.Background_Selection.user_click(static_cast<int>(background));
+        EXPECT_EQ(form.background_explanations.text, background_table[background].description) << background;
     }
     EXPECT_EQ(form.message_window.text, "");  // a click checks nothing
     EXPECT_EQ(form.Current_background.caption, "None");

@@ -18,13 +18,15 @@
 
 #include "form_fixture.h"
 #include "platform/box_value.h"
+#include "platform/exact_rows.h"
 #include "race_background/race_table.h"
 #include "sheet_rules.h"
 
 namespace tessmar {
 namespace {
 
-constexpr std::array<std::string_view, 8> attributes{"ST", "CN", "DX", "BE", "IN", "WP", "PE", "CH"};
+constexpr auto attributes =
+    exact_rows<attribute_count, std::string_view>({"ST", "CN", "DX", "BE", "IN", "WP", "PE", "CH"});
 
 std::string adjusted_box(std::string_view attribute)
 {
@@ -34,21 +36,23 @@ std::string adjusted_box(std::string_view attribute)
     return boxes.at(attribute);
 }
 
-constexpr std::array<std::string_view, 16> skills{"bow",      "dodge",      "melee",    "throwing",
-                                                   "backstab", "pickpocket", "prowling", "spottrap",
-                                                   "gambling", "haggle",     "heal",     "persuasion",
-                                                   "repair",   "firearms",   "picklocks", "adtraps"};
+constexpr auto skills = exact_rows<skill_count, std::string_view>({
+    "bow",      "dodge",      "melee",    "throwing",    // Combat
+    "backstab", "pickpocket", "prowling", "spottrap",    // Thief
+    "gambling", "haggle",     "heal",     "persuasion",  // Social
+    "repair",   "firearms",   "picklocks", "adtraps",    // Tech
+});
 
 // Race rows: caption, hit points, fatigue, Adjusted ST CN DX BE IN WP PE CH,
 // the skill boxes that are not 0, and the race's aptitude.
 struct RaceRow {
     std::string_view caption;
     int hitpoints, fatigue;
-    std::array<int, 8> values;
+    std::array<int, attribute_count> values;
     std::string_view skills;
     int aptitude;
 };
-const std::array<RaceRow, 12> races{{
+constexpr auto races = exact_rows<race_count, RaceRow>({
     {"Dwarf", 32, 32, {9, 9, 7, 8, 8, 8, 8, 7}, "Tech +0.5", -15},
     {"Elf/female", 27, 29, {6, 7, 9, 9, 8, 9, 8, 8}, "Tech -0.5", 15},
     {"Elf/male", 29, 27, {7, 6, 9, 9, 8, 9, 8, 8}, "Tech -0.5", 15},
@@ -61,7 +65,7 @@ const std::array<RaceRow, 12> races{{
     {"Half-Orc/male", 32, 32, {9, 9, 8, 6, 8, 8, 8, 6}, "melee +0.5 dodge +0.5", 0},
     {"Human/female", 28, 32, {7, 9, 8, 8, 8, 8, 8, 8}, "", 0},
     {"Human/male", 30, 30, {8, 8, 8, 8, 8, 8, 8, 8}, "", 0},
-}};
+});
 
 // Background rows: caption and modifiers ("Combat" and "Tech" stand for the four
 // skills of the group).
@@ -69,7 +73,7 @@ struct BackgroundRow {
     std::string_view caption;
     std::string_view modifiers;
 };
-const std::array<BackgroundRow, 38> backgrounds{{
+constexpr auto backgrounds = exact_rows<background_count, BackgroundRow>({
     {"None", ""},
     {"apprentice to a shopkeeper", "DX -1 haggle +0.25"},
     {"army training", "ST +1 DX -1 bow +0.25 melee +0.25"},
@@ -108,7 +112,7 @@ const std::array<BackgroundRow, 38> backgrounds{{
     {"Tough Hide", "BE -1"},
     {"Troll Offspring", "ST +2 DX +1 CN +2 BE -4 CH -4"},
     {"Wild half-ogre", "WP +1 CH -1"},
-}};
+});
 
 // The backgrounds each race caption bars.
 const std::map<std::string_view, std::set<int>> barred_by_caption{
@@ -269,7 +273,7 @@ TEST(RestrictionTableAsWrittenHere, BothReadingsAgree)
                 from_backgrounds[race.caption].insert(row.background);
     EXPECT_EQ(from_backgrounds, barred_by_caption);
 
-    const std::array<std::size_t, 12> counts{12, 15, 14, 13, 15, 15, 13, 13, 15, 15, 11, 12};
+    constexpr auto counts = exact_rows<race_count, std::size_t>({12, 15, 14, 13, 15, 15, 13, 13, 15, 15, 11, 12});
     std::size_t total = 0;
     for (std::size_t r = 0; r < races.size(); ++r) {
         EXPECT_EQ(barred_by_caption.at(races[r].caption).size(), counts[r]) << races[r].caption;
@@ -301,9 +305,9 @@ TEST_F(RaceBackgroundPairs, EveryPairThroughTheLists)
 {
     std::map<std::string_view, std::size_t> refused;
     std::size_t refused_total = 0;
-    for (int r = 0; r < 12; ++r) {
+    for (int r = 0; r < static_cast<int>(race_count); ++r) {
         const RaceRow& race = races[static_cast<std::size_t>(r)];
-        for (int b = 0; b < 38; ++b) {
+        for (int b = 0; b < static_cast<int>(background_count); ++b) {
             form.Race_Selection.user_click(r);
             form.Background_Selection.user_double_click(b);
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "form_fixture.h"
+#include "race_background/race_table.h"
 #include "scenario.h"
 
 namespace tessmar {
@@ -194,7 +195,7 @@ std::string run(const std::string& lines)
 // Whole windows compared: every control and variable that the driver dumps.
 TEST(RaceAndBackgroundSequences, ARaceDoubleClickIsTheRaceWithBackgroundZero)
 {
-    for (int race = 0; race < 12; ++race) {
+    for (std::size_t race = 0; race < race_count; ++race) {
         const std::string r = std::to_string(race);
         EXPECT_EQ(run("dblclick Race_Selection " + r + "\ndump\n"),
                   run("click Race_Selection " + r + "\ndblclick Background_Selection \"No Background\"\ndump\n"))

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <string>
+#include <vector>
 
 #include "form_fixture.h"
 
@@ -93,6 +95,33 @@ TEST_F(DerivedStatistics, StatLinesRefreshFromAdjustedValues)
     EXPECT_EQ(form.Damagebonus.text, "20");
     EXPECT_EQ(form.ACadj.text, "10");
     EXPECT_EQ(form.Speed.text, "25");
+}
+
+// Before any race, a click rewrites only the derived boxes that its line feeds,
+// bought or not; the others keep their start texts ("000" and "00").
+TEST(DerivedStatisticsOfOneLine, EachLineRefreshesOnlyWhatItFeeds)
+{
+    struct Case {
+        void (Form1::*click)();
+        const char *carry, *damage, *armour, *speed;
+    };
+    const std::array<Case, 6> cases{{
+        {&Form1::ST_plus_Click, "4500", "0", "00", "00"},
+        {&Form1::ST_minus_Click, "4000", "-1", "00", "00"},  // nothing to sell, still refreshed
+        {&Form1::DX_plus_Click, "000", "00", "-1", "9"},
+        {&Form1::DX_minus_Click, "000", "00", "-2", "8"},
+        {&Form1::CN_plus_Click, "000", "00", "00", "00"},
+        {&Form1::Hitpoints_plus_Click, "000", "00", "00", "00"},
+    }};
+    for (const Case& c : cases) {
+        LoadedWindow window;
+        Form1& form = window.form;
+        (form.*c.click)();
+        const std::vector<std::string> shown{form.Carryweight.text, form.Damagebonus.text, form.ACadj.text,
+                                             form.Speed.text};
+        EXPECT_EQ(shown, (std::vector<std::string>{c.carry, c.damage, c.armour, c.speed}))
+            << "case " << &c - cases.data() << " (Carryweight, Damagebonus, ACadj, Speed)";
+    }
 }
 
 }  // namespace
