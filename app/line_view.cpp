@@ -9,12 +9,14 @@
 namespace tessmar {
 
 LineView::LineView(TextBox& box, QWidget* parent, RunEvent run)
-    : ControlViewOf(box, make_widget<QLineEdit>(box, parent))
+    : ControlViewOf(box, make_widget<BoxLineEdit>(box, box, parent))
 {
     // textEdited comes from the user only, never from setText.
     QObject::connect(widget_, &QLineEdit::textEdited, widget_, [this, run](const QString& text) {
+        // The widget gets no more than the model takes; should the model take
+        // less all the same, mirror() shows what it took.
         const qsizetype caret = run_user_edit(control_, text, widget_->cursorPosition(), run);
-        if (widget_->text() != text) widget_->setCursorPosition(static_cast<int>(caret));  // the model took less
+        if (widget_->text() != text) widget_->setCursorPosition(static_cast<int>(caret));
     });
 }
 
@@ -25,6 +27,7 @@ void LineView::mirror()
     if (widget_->text() != text) {
         const QSignalBlocker quiet(widget_);
         widget_->setText(text);
+        if (control_.read_only) widget_->setCursorPosition(0);  // a long text shows its start
     }
 }
 

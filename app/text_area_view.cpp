@@ -12,7 +12,7 @@
 namespace tessmar {
 
 TextAreaView::TextAreaView(TextBox& box, QWidget* parent, RunEvent run)
-    : ControlViewOf(box, make_widget<QPlainTextEdit>(box, parent))
+    : ControlViewOf(box, make_widget<BoxTextEdit>(box, box, parent))
 {
     widget_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     widget_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -22,7 +22,9 @@ TextAreaView::TextAreaView(TextBox& box, QWidget* parent, RunEvent run)
         const QString text = widget_->toPlainText();
         const qsizetype caret = run_user_edit(control_, text, widget_->textCursor().position(), run);
         if (widget_->toPlainText() == text) return;
-        // The model took less: put the caret after what it took.
+        // The widget gets no more than the model takes; should the model take
+        // less all the same, mirror() has shown what it took: put the caret
+        // after it.
         QTextCursor at = widget_->textCursor();
         at.setPosition(static_cast<int>(caret));
         widget_->setTextCursor(at);

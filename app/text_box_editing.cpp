@@ -1,5 +1,6 @@
-// A user's change of a text box's widget as one edit of the model, counted in
-// code points as the model counts positions.
+// What a text box takes of an input before its widget gets it, and a user's
+// change of the widget as one edit of the model, counted in code points as
+// the model counts positions.
 #include "text_box_editing.h"
 
 #include <QStringView>
@@ -9,15 +10,16 @@
 
 namespace tessmar {
 
-QString widget_text(const TextBox& box)
-{
-    QString text = qt_text(box.text);
-    if (box.multi_line)
-        text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
-}
-
 namespace {
+
+// A box's text (or a part of it) as its widget holds it.
+QString in_widget_form(const TextBox& box, const std::string& text)
+{
+    QString shown = qt_text(text);
+    if (box.multi_line)
+        shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
 
 // Caret steps in a widget's text: code points, as the model counts positions.
 std::size_t caret_steps(QStringView text)
@@ -77,6 +79,30 @@ WidgetEdit edit_between(const QString& before, const QString& after, qsizetype c
 }
 
 }  // namespace
+
+QString widget_text(const TextBox& box) { return in_widget_form(box, box.text); }
+
+QString fitting_input(const TextBox& box, const QString& shown, qsizetype from, qsizetype to, const QString& offered)
+{
+    const std::size_t at = caret_steps(QStringView(shown).left(from));
+    const std::size_t removed = caret_steps(QStringView(shown).mid(from, to - from));
+    return in_widget_form(box, box.fitting(shown.toStdString(), at, removed, offered.toStdString()));
+}
+
+bool types_text(const QKeyEvent& event) { return !event.text().isEmpty() && event.text().front().isPrint(); }
+
+bool asks_redo(const QKeyEvent& event)
+{
+    const QKeyCombination keys = event.keyCombination();
+    return event.matches(QKeySequence::Redo) || keys == (Qt::ControlModifier | Qt::Key_Y) ||
+           keys == (Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z);
+}
+
+QKeyEvent with_text(const QKeyEvent& event, const QString& text)
+{
+    return QKeyEvent(event.type(), event.key(), event.modifiers(), event.nativeScanCode(), event.nativeVirtualKey(),
+                     event.nativeModifiers(), text, event.isAutoRepeat(), static_cast<quint16>(event.count()), event.device());
+}
 
 qsizetype run_user_edit(TextBox& box, const QString& edited, qsizetype caret, const RunEvent& run)
 {

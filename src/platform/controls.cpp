@@ -81,16 +81,13 @@ constexpr std::string_view replacement_character = "\xEF\xBF\xBD";  // U+FFFD
 
 }  // namespace
 
-std::size_t TextBox::edit(std::size_t at, std::size_t removed, std::string_view inserted)
+std::string TextBox::fitting(std::string_view current, std::size_t at, std::size_t removed,
+                             std::string_view inserted) const
 {
-    const std::size_t begin = offset_after(text, 0, at);
-    const std::size_t end = offset_after(text, begin, removed);
-    std::size_t caret = 0;
-    for (std::size_t i = 0; i < begin; i += character_at(text, i).bytes) ++caret;
-
-    const std::string_view all = text;
+    const std::size_t begin = offset_after(current, 0, at);
+    const std::size_t end = offset_after(current, begin, removed);
     long long room = max_length > 0
-                         ? max_length - counted_length(all.substr(0, begin)) - counted_length(all.substr(end))
+                         ? max_length - counted_length(current.substr(0, begin)) - counted_length(current.substr(end))
                          : -1;
     const auto take = [&](int counted) {
         if (max_length <= 0) return true;
@@ -105,17 +102,25 @@ std::size_t TextBox::edit(std::size_t at, std::size_t removed, std::string_view 
         if (c.line_break) {
             // Not taken in a one-line box, nor where it does not fit whole; what
             // follows may still fit.
-            if (multi_line && take(2)) {
-                taken += "\r\n";
-                ++caret;
-            }
+            if (multi_line && take(2)) taken += "\r\n";
         } else {
             if (!take(1)) break;
             taken += c.valid ? inserted.substr(i, c.bytes) : replacement_character;
-            ++caret;
         }
         i += c.bytes;
     }
+    return taken;
+}
+
+std::size_t TextBox::edit(std::size_t at, std::size_t removed, std::string_view inserted)
+{
+    const std::size_t begin = offset_after(text, 0, at);
+    const std::size_t end = offset_after(text, begin, removed);
+    const std::string taken = fitting(text, at, removed, inserted);
+    // The caret stands after the taken text.
+    std::size_t caret = 0;
+    for (std::size_t i = 0; i < begin; i += character_at(text, i).bytes) ++caret;
+    for (std::size_t i = 0; i < taken.size(); i += character_at(taken, i).bytes) ++caret;
     text.replace(begin, end - begin, taken);
     return caret;
 }

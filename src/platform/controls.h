@@ -88,6 +88,13 @@ public:
     // after the taken text. Raises no event.
     std::size_t edit(std::size_t at, std::size_t removed, std::string_view inserted);
 
+    // What edit(at, removed, inserted) would take of `inserted`, as the box
+    // would hold it, were the box's text `current` instead of its own: so that a
+    // view can hand its widget no more than the box keeps. A line break in
+    // `current` may stand as "\r\n", "\n" or "\r". Changes nothing.
+    std::string fitting(std::string_view current, std::size_t at, std::size_t removed,
+                        std::string_view inserted) const;
+
     // A user's typing that replaces the whole text, by the rules of edit().
     void type(std::string_view typed);
 

@@ -155,6 +155,45 @@ TEST(TextBox, AnEditTakesWhatFitsAtTheCaretAndKeepsTheRest)
     }
 }
 
+// What an edit would take, asked of a text that is not the box's own (a view's
+// widget, whose line breaks are bare "\n"): the same rule as edit(), with the
+// box's text left alone.
+TEST(TextBox, FittingTellsWhatAnEditOfAnyTextWouldTake)
+{
+    struct Case {
+        bool multi_line;
+        int max_length;
+        const char* current;
+        std::size_t at;
+        std::size_t removed;
+        const char* inserted;
+        const char* taken;
+    };
+    const std::array<Case, 7> cases{{
+        {true, 9, "ab\ncd", 6, 0, "\nXYZ", "\r\nX"},   // a bare "\n" counts two, as CR LF does
+        {true, 9, "ab\r\ncd", 6, 0, "\nXYZ", "\r\nX"},
+        {true, 7, "ab\ncd", 3, 0, "\nXY", "X"},         // a line break that does not fit whole is left out
+        {true, 5, "ab\ncd", 1, 3, "WXYZ", "WXY"},        // the replaced characters make room
+        {false, 5, "abc", 0, 0, "1\n2\r\n3", "12"},     // no line break in a one-line box
+        {false, 0, "abc", 3, 0, "\xF0" "x", "\xEF\xBF\xBD" "x"},
+        {false, 5, "abcde", 2, 0, "Q", ""},
+    }};
+    for (const Case& c : cases) {
+        TextBox box("box");
+        box.multi_line = c.multi_line;
+        box.max_length = c.max_length;
+        box.text = "own text";
+        EXPECT_EQ(box.fitting(c.current, c.at, c.removed, c.inserted), c.taken) << c.current << " + " << c.inserted;
+        EXPECT_EQ(box.text, "own text");
+    }
+    // Of a huge offer, the room left.
+    TextBox box("box");
+    box.multi_line = true;
+    box.max_length = 3000;
+    const std::string huge(200000, 'x');
+    EXPECT_EQ(box.fitting("AAA", 3, 0, huge), std::string(2997, 'x'));
+}
+
 // A byte that is not part of a valid UTF-8 sequence is kept, and counted, as one
 // U+FFFD; it never takes the bytes after it along, so no line break slips into a
 // one-line box and no box holds more than its limit.
