@@ -46,7 +46,17 @@
 
 namespace tessmar {
 
-std::string FileWriteResult::reason() const { return std::strerror(error); }
+std::string FileWriteResult::reason() const
+{
+    // The few system texts too long for a one-line message, in shorter words.
+    switch (error) {
+    case ELOOP: return "Too many symbolic links";            // "Too many levels of symbolic links"
+    case ENOTCONN: return "Not connected";                   // "Transport endpoint is not connected"
+    case EAGAIN: return "Try again later";                   // "Resource temporarily unavailable"
+    case EOVERFLOW: return "File too large";                 // "Value too large for defined data type"
+    default: return std::strerror(error);
+    }
+}
 
 namespace {
 

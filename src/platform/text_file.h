@@ -13,7 +13,8 @@ namespace tessmar {
 struct FileWriteResult {
     int error = 0;
     explicit operator bool() const { return error == 0; }
-    // The system's words for the error, e.g. "Permission denied".
+    // The system's words for the error, e.g. "Permission denied"; a few that
+    // would not fit a one-line message are said shorter.
     std::string reason() const;
 };
 
