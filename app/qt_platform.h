@@ -67,6 +67,12 @@ public:
     void end_program() override;
 };
 
+// Takes the resize function and handle back from the frame that a window of
+// fixed size asks the X window manager for (Qt asks for both on every window,
+// whatever its flags), so that no resize handle is drawn; creates the window's
+// native window. Elsewhere it does nothing.
+void ask_for_fixed_frame(QWidget& window);
+
 // One style on every platform, so that the colours the window gives are drawn
 // as given, and the window's face at 8 points as the application's font.
 void use_planner_style();

@@ -7,13 +7,16 @@
 #include <QIcon>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
 #include <memory>
 
+#include "planner_icon.h"
 #include "planner_window.h"
 #include "qt_platform.h"
 #include "stand_ins.h"
@@ -32,11 +35,58 @@ SaveAsRequest sheet_request(const QString& folder)
 class WindowDesktopTest : public QObject {
     Q_OBJECT
 
+private:
+    StubSaveDialog save_dialog_;
+    StubProgramEnd program_end_;
+
 private slots:
     void initTestCase()
     {
         use_planner_style();
         QApplication::setQuitOnLastWindowClosed(false);
+    }
+
+    // The window's size is fixed, so its title bar offers minimising and
+    // closing, and no maximising.
+    void the_window_asks_for_no_maximise_button()
+    {
+        PlannerWindow window(save_dialog_, program_end_);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.minimumSize(), window.maximumSize());
+        for (const Qt::WindowFlags flags : {window.windowFlags(), window.windowHandle()->flags()}) {
+            QCOMPARE(flags & Qt::WindowType_Mask, Qt::Window);
+            QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+            QVERIFY(!flags.testFlag(Qt::FramelessWindowHint));
+            QVERIFY(flags.testFlag(Qt::WindowTitleHint));
+            QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
+            QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+        }
+    }
+
+    // The window's icon is the planner's SVG as drawn now, at every size it
+    // holds, from the smallest a title bar shows to a large one for a task list.
+    void the_window_has_the_planner_icon()
+    {
+        PlannerWindow window(save_dialog_, program_end_);
+        const QIcon icon = window.windowIcon();
+        QVERIFY(!icon.isNull());
+        const QList<QSize> sizes = icon.availableSizes();
+        QVERIFY(sizes.contains(QSize(16, 16)));
+        QVERIFY(sizes.contains(QSize(128, 128)));
+        QSvgRenderer svg(QStringLiteral(TESSMAR_ICON_SVG));
+        QVERIFY(svg.isValid());
+        for (const QSize size : sizes) {
+            const QImage built = icon.pixmap(size).toImage().convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+            QCOMPARE(built.size(), size);
+            QImage drawn(size, QImage::Format_RGBA8888_Premultiplied);
+            drawn.fill(Qt::transparent);
+            QPainter painter(&drawn);
+            svg.render(&painter);
+            painter.end();
+            QVERIFY2(built == drawn, qPrintable(QStringLiteral("at %1 pixels").arg(size.width())));
+            QCOMPARE(qAlpha(built.pixel(size.width() / 2, size.height() / 2)), 255);
+        }
     }
 
     // ".txt" is added unless the name ends in a dot and one to five letters or
