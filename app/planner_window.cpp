@@ -8,6 +8,7 @@
 #include <string>
 
 #include "focus_frame.h"
+#include "planner_icon.h"
 #include "screen_units.h"
 #include "window/window_description.h"
 #include "wood_picture.h"
@@ -21,6 +22,10 @@ PlannerWindow::PlannerWindow(SaveAsDialog& save_dialog, ProgramEnd& program_end,
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(window.caption.data(), static_cast<qsizetype>(window.caption.size())));
     setFixedSize(pixels(window.client_width), pixels(window.client_height));
+    // The window's size is fixed: its title bar offers minimising and closing, not maximising.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(built_planner_icon());
     setFont(screen_font(window.font));
     picture_ = built_wood_picture();
 

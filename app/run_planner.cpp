@@ -16,6 +16,8 @@ int run_planner(int argc, char** argv, const std::function<void(PlannerWindow&)>
     QtProgramEnd program_end;
     PlannerWindow window(save_dialog, program_end);
     save_dialog.set_parent(&window);
+    QApplication::setWindowIcon(window.windowIcon());  // the Save As dialog's too
+    ask_for_fixed_frame(window);
     if (before_show) before_show(window);
     window.show();
     return QApplication::exec();

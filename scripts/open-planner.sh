@@ -4,6 +4,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake -S . -B build/user >/dev/null
+cmake -S . -B build/user -DBUILD_TESTING=OFF >/dev/null
 cmake --build build/user -j "$(nproc)" --target tessmar-planner
 exec build/user/app/tessmar-planner

@@ -798,8 +798,8 @@ private slots:
         QCOMPARE(save_dialog_.shown, 3);
     }
 
-    // Qt's dialog set up from such a request: its title, filters, suffix, the
-    // overwrite question left on, and the folder it opens in.
+    // Qt's dialog set up from such a request: its title, filters, Qt's own
+    // suffix rule off, the overwrite question left on, and the folder it opens in.
     void the_qt_dialog_takes_the_request()
     {
         QTemporaryDir home;
@@ -835,7 +835,7 @@ private slots:
             QCOMPARE(dialog.windowTitle(), QStringLiteral("Save character sheet"));
             QCOMPARE(dialog.nameFilters(), (QStringList{QStringLiteral("Text files (*.txt)"), QStringLiteral("All files (*)")}));
             QCOMPARE(dialog.selectedNameFilter(), QStringLiteral("Text files (*.txt)"));
-            QCOMPARE(dialog.defaultSuffix(), QStringLiteral("txt"));
+            QVERIFY(dialog.defaultSuffix().isEmpty());  // the planner adds the suffix itself
             QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
             QVERIFY(!dialog.testOption(QFileDialog::DontConfirmOverwrite));
             QCOMPARE(dialog.directory(), QDir(c.opens_in));

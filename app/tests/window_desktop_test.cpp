@@ -1,0 +1,227 @@
+// The planner's window as the desktop meets it, headless: the hints it gives
+// the window manager, its icon, and the name the Save As dialog saves under.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QIcon>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+#include "planner_icon.h"
+#include "planner_window.h"
+#include "qt_platform.h"
+#include "stand_ins.h"
+
+using namespace tessmar;
+
+namespace {
+
+SaveAsRequest sheet_request(const QString& folder)
+{
+    return SaveAsRequest{"Save character sheet", {"Text files (*.txt)", "All files (*)"}, "txt", folder.toStdString()};
+}
+
+}  // namespace
+
+class WindowDesktopTest : public QObject {
+    Q_OBJECT
+
+private:
+    StubSaveDialog save_dialog_;
+    StubProgramEnd program_end_;
+
+private slots:
+    void initTestCase()
+    {
+        use_planner_style();
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
+
+    // The window's size is fixed, so its title bar offers minimising and
+    // closing, and no maximising.
+    void the_window_asks_for_no_maximise_button()
+    {
+        PlannerWindow window(save_dialog_, program_end_);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.minimumSize(), window.maximumSize());
+        for (const Qt::WindowFlags flags : {window.windowFlags(), window.windowHandle()->flags()}) {
+            QCOMPARE(flags & Qt::WindowType_Mask, Qt::Window);
+            QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+            QVERIFY(!flags.testFlag(Qt::FramelessWindowHint));
+            QVERIFY(flags.testFlag(Qt::WindowTitleHint));
+            QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
+            QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+        }
+    }
+
+    // The window's icon is the planner's SVG as drawn now, at every size it
+    // holds, from the smallest a title bar shows to a large one for a task list.
+    void the_window_has_the_planner_icon()
+    {
+        PlannerWindow window(save_dialog_, program_end_);
+        const QIcon icon = window.windowIcon();
+        QVERIFY(!icon.isNull());
+        const QList<QSize> sizes = icon.availableSizes();
+        QVERIFY(sizes.contains(QSize(16, 16)));
+        QVERIFY(sizes.contains(QSize(128, 128)));
+        QSvgRenderer svg(QStringLiteral(TESSMAR_ICON_SVG));
+        QVERIFY(svg.isValid());
+        for (const QSize size : sizes) {
+            const QImage built = icon.pixmap(size).toImage().convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+            QCOMPARE(built.size(), size);
+            QImage drawn(size, QImage::Format_RGBA8888_Premultiplied);
+            drawn.fill(Qt::transparent);
+            QPainter painter(&drawn);
+            svg.render(&painter);
+            painter.end();
+            QVERIFY2(built == drawn, qPrintable(QStringLiteral("at %1 pixels").arg(size.width())));
+            QCOMPARE(qAlpha(built.pixel(size.width() / 2, size.height() / 2)), 255);
+        }
+    }
+
+    // ".txt" is added unless the name ends in a dot and one to five letters or
+    // digits; what comes before that dot does not count.
+    void a_name_keeps_its_own_suffix_or_gets_txt()
+    {
+        struct Case {
+            QString name;
+            bool keeps;
+        };
+        const Case cases[] = {
+            {QStringLiteral("hero"), false},
+            {QStringLiteral("Sir J. Smith"), false},  // " Smith" holds a blank
+            {QStringLiteral("hero.txt"), true},
+            {QStringLiteral("hero.TXT"), true},
+            {QStringLiteral("hero.sheet"), true},
+            {QStringLiteral("notes.md"), true},
+            {QStringLiteral("a.b.c"), true},
+            {QStringLiteral("hero.tar.gz"), true},
+            {QStringLiteral("x."), false},
+            {QStringLiteral("x.."), false},
+            {QStringLiteral("Smith, Jr."), false},
+            {QStringLiteral("x.toolong"), false},
+            {QStringLiteral("x.12345"), true},
+            {QStringLiteral("x.123456"), false},
+            {QStringLiteral("Tessmar v1.7"), true},  // the rule's own reading: ".7" is a suffix
+            {QStringLiteral(".hidden"), false},
+            {QStringLiteral(".md"), false},  // a hidden file's name, not a suffix
+            {QStringLiteral("..md"), true},
+            {QStringLiteral("hero.t_t"), false},
+            {QStringLiteral("hero. txt"), false},
+            {QStringLiteral("hero.txt "), false},
+            {QStringLiteral("Ærwen"), false},
+            {QStringLiteral("Ærwen.größe"), true},  // five letters
+            {QStringLiteral("héros.été"), true},
+            {QStringLiteral("Кощей.лист"), true},
+            {QStringLiteral("名前.テキスト"), true},
+            {QStringLiteral("Ærwen.größer"), false},  // six
+            // Two UTF-16 units each, one letter each: three letters.
+            {QString::fromUcs4(U"hero.\U0001D531\U0001D535\U0001D531"), true},
+            {QString::fromUcs4(U"hero.\U0001D531\U0001D535\U0001D531\U0001D535\U0001D531\U0001D535"), false},
+            // "é" as e and a combining acute accent is one letter; a mark alone is none.
+            {QString::fromUcs4(U"x.cafe\u0301s"), true},
+            {QString::fromUcs4(U"x.\u0301txt"), false},
+            {QString::fromUcs4(U"hero.\U0001F642"), false},  // an emoji is no letter
+        };
+        for (const Case& c : cases) {
+            QCOMPARE(has_own_suffix(c.name), c.keeps);
+            QCOMPARE(with_default_suffix(c.name, QStringLiteral("txt")), c.keeps ? c.name : c.name + QStringLiteral(".txt"));
+        }
+    }
+
+    // Only the file name counts, and nothing is added without a suffix or a name.
+    void the_suffix_goes_on_the_file_name_of_a_path()
+    {
+        struct Case {
+            QString path, suffix, saved;
+        };
+        const QString txt = QStringLiteral("txt");
+        const Case cases[] = {
+            {QStringLiteral("/home/ann/Sir J. Smith"), txt, QStringLiteral("/home/ann/Sir J. Smith.txt")},
+            {QStringLiteral("/home/ann.b/hero"), txt, QStringLiteral("/home/ann.b/hero.txt")},
+            {QStringLiteral("/home/ann/sheets.md/hero.sheet"), txt, QStringLiteral("/home/ann/sheets.md/hero.sheet")},
+            {QStringLiteral("/home/ann/"), txt, QStringLiteral("/home/ann/")},
+            {QStringLiteral("/home/ann/hero"), QString(), QStringLiteral("/home/ann/hero")},
+        };
+        for (const Case& c : cases) QCOMPARE(with_default_suffix(c.path, c.suffix), c.saved);
+    }
+
+    // Qt's own dialog, a name typed and Return pressed: the name saved has its
+    // suffix, and the dialog's own checks are made on that name, so that the
+    // question whether to replace a file names the file that is written.
+    void the_dialog_checks_the_name_it_saves_under()
+    {
+        struct Case {
+            QString typed;
+            QStringList existing;  // files made first; a name ending in "/" is a folder
+            QMessageBox::StandardButton answer;  // to the question whether to replace; NoButton: none asked
+            QString saved;         // in the folder; empty: the dialog stays open
+        };
+        const Case cases[] = {
+            {QStringLiteral("Sir J. Smith"), {}, QMessageBox::NoButton, QStringLiteral("Sir J. Smith.txt")},
+            {QStringLiteral("Sir J. Smith"), {QStringLiteral("Sir J. Smith")}, QMessageBox::NoButton, QStringLiteral("Sir J. Smith.txt")},
+            {QStringLiteral("Sir J. Smith"), {QStringLiteral("Sir J. Smith.txt")}, QMessageBox::Yes, QStringLiteral("Sir J. Smith.txt")},
+            {QStringLiteral("Sir J. Smith"), {QStringLiteral("Sir J. Smith.txt")}, QMessageBox::No, QString()},
+            {QStringLiteral("hero.sheet"), {QStringLiteral("hero.sheet.txt")}, QMessageBox::NoButton, QStringLiteral("hero.sheet")},
+            {QStringLiteral("party/hero"), {QStringLiteral("party/")}, QMessageBox::NoButton, QStringLiteral("party/hero.txt")},
+            {QStringLiteral("hero"), {QStringLiteral("hero.txt/")}, QMessageBox::NoButton, QString()},  // opens that folder
+        };
+        for (const Case& c : cases) {
+            QTemporaryDir folder;
+            QVERIFY(folder.isValid());
+            for (const QString& name : c.existing) {
+                if (name.endsWith(u'/')) {
+                    QVERIFY(QDir(folder.path()).mkpath(name));
+                } else {
+                    QFile file(folder.filePath(name));
+                    QVERIFY(file.open(QIODevice::WriteOnly));
+                }
+            }
+            SaveFileDialog dialog(nullptr, sheet_request(folder.path()));
+            dialog.setOption(QFileDialog::DontUseNativeDialog);
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            auto* name_box = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name_box != nullptr);
+            name_box->setFocus();
+            QTest::keyClicks(name_box, c.typed);
+
+            // The question is a modal box of its own, answered once it shows.
+            QString asked;
+            QTimer answer;
+            answer.setInterval(10);
+            connect(&answer, &QTimer::timeout, &dialog, [&] {
+                auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (question == nullptr) return;
+                asked = question->text();
+                question->button(c.answer == QMessageBox::NoButton ? QMessageBox::No : c.answer)->click();
+            });
+            answer.start();
+            QTest::keyClick(name_box, Qt::Key_Return);
+            answer.stop();
+
+            const QString what = c.typed + QStringLiteral(" with ") + c.existing.join(u',');
+            QVERIFY2(asked.isEmpty() == (c.answer == QMessageBox::NoButton), qPrintable(what + QStringLiteral(": asked ") + asked));
+            if (!asked.isEmpty()) QVERIFY2(asked.startsWith(QFileInfo(c.saved.isEmpty() ? c.typed + QStringLiteral(".txt") : c.saved).fileName() + u' '), qPrintable(asked));
+            if (c.saved.isEmpty()) {
+                QVERIFY2(dialog.isVisible() && dialog.result() != QDialog::Accepted, qPrintable(what));
+            } else {
+                QVERIFY2(!dialog.isVisible() && dialog.result() == QDialog::Accepted, qPrintable(what));
+                QCOMPARE(dialog.chosen_path(), QDir(folder.path()).filePath(c.saved));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(WindowDesktopTest)
+#include "window_desktop_test.moc"
