@@ -23,13 +23,12 @@
 #include "screen_units.h"
 #include "window/window_description.h"
 #include "stand_ins.h"
+#include "window_test_support.h"
 #include "wood_picture.h"
 
 using namespace tessmar;
 
 namespace {
-
-QString qt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 bool is_brown(QColor c) { return c.red() > c.green() && c.green() > c.blue() && c.red() < 160 && c.red() > 20; }
 
@@ -57,8 +56,7 @@ private:
     StubProgramEnd program_end_;
     std::unique_ptr<PlannerWindow> window_;
     std::vector<std::string> events_;  // "Control.Click" / "Control.DblClick", in the order run
-    QTimer modal_watch_;
-    QStringList modal_seen_;
+    ModalDialogWatch modal_watch_;  // a modal dialog would wait for a user who is not there
 
     template <class W>
     W* widget(std::string_view name)
@@ -126,20 +124,6 @@ private:
 
     QPoint row_centre(QListWidget* list, int row) { return list->visualItemRect(list->item(row)).center(); }
 
-    // Typing as a keyboard delivers it: one key event for each character, an
-    // astral character as its two UTF-16 units in one event.
-    static void type_text(QWidget* widget, const QString& text)
-    {
-        for (const char32_t c : text.toUcs4())
-            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString::fromUcs4(&c, 1), Qt::NoModifier);
-    }
-
-    static void paste(QWidget* widget, const QString& text)
-    {
-        QGuiApplication::clipboard()->setText(text);
-        QTest::keyClick(widget, Qt::Key_V, Qt::ControlModifier);
-    }
-
     void make_active()
     {
         window_->activateWindow();
@@ -178,20 +162,11 @@ private slots:
     {
         use_planner_style();
         QApplication::setQuitOnLastWindowClosed(false);
-        // A modal dialog would wait for a user who is not there: close it and fail the test.
-        modal_watch_.setInterval(50);
-        connect(&modal_watch_, &QTimer::timeout, this, [this] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                modal_seen_ << QString::fromLatin1(modal->metaObject()->className());
-                modal->close();
-            }
-        });
     }
 
     void init()
     {
         events_.clear();
-        modal_seen_.clear();
         save_dialog_ = StubSaveDialog{};
         program_end_.ended = 0;
         window_ = std::make_unique<PlannerWindow>(save_dialog_, program_end_);
@@ -203,9 +178,9 @@ private slots:
 
     void cleanup()
     {
-        modal_watch_.stop();
+        const QString modal = modal_watch_.stop();
         window_.reset();
-        QVERIFY2(modal_seen_.isEmpty(), qPrintable("a modal dialog opened: " + modal_seen_.join(", ")));
+        QVERIFY2(modal.isEmpty(), qPrintable("a modal dialog opened: " + modal));
     }
 
     void window_has_its_caption_and_fixed_client_area()

@@ -20,6 +20,7 @@
 #include "qt_platform.h"
 #include "stand_ins.h"
 #include "text_box_editing.h"
+#include "window_test_support.h"
 
 using namespace tessmar;
 
@@ -78,18 +79,6 @@ private:
 
     // The box shows what the model holds.
     bool widget_is_model(const char* name) { return shown(widget(name)) == widget_text(model(name)); }
-
-    static void type_text(QWidget* w, const QString& text)
-    {
-        for (const char32_t c : text.toUcs4())
-            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString::fromUcs4(&c, 1), Qt::NoModifier);
-    }
-
-    static void paste(QWidget* w, const QString& text)
-    {
-        QGuiApplication::clipboard()->setText(text);
-        QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
-    }
 
     static void offer_on_clipboard(Offer offer, QClipboard::Mode mode)
     {

@@ -21,12 +21,11 @@
 #include "platform/text_file.h"
 #include "qt_platform.h"
 #include "stand_ins.h"
+#include "window_test_support.h"
 
 using namespace tessmar;
 
 namespace {
-
-QString qt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 int colour_distance(QColor a, QColor b)
 {
@@ -59,8 +58,7 @@ private:
     StubSaveDialog save_dialog_;
     StubProgramEnd program_end_;
     std::unique_ptr<PlannerWindow> window_;
-    QTimer modal_watch_;
-    QStringList modal_seen_;
+    ModalDialogWatch modal_watch_;  // a modal dialog would wait for a user who is not there
 
     template <class W>
     W* widget(std::string_view name)
@@ -103,19 +101,10 @@ private slots:
     {
         use_planner_style();
         QApplication::setQuitOnLastWindowClosed(false);
-        // A modal dialog would wait for a user who is not there: close it and fail the test.
-        modal_watch_.setInterval(50);
-        connect(&modal_watch_, &QTimer::timeout, this, [this] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                modal_seen_ << QString::fromLatin1(modal->metaObject()->className());
-                modal->close();
-            }
-        });
     }
 
     void init()
     {
-        modal_seen_.clear();
         save_dialog_ = StubSaveDialog{};
         window_ = std::make_unique<PlannerWindow>(save_dialog_, program_end_);
         window_->show();
@@ -127,9 +116,9 @@ private slots:
 
     void cleanup()
     {
-        modal_watch_.stop();
+        const QString modal = modal_watch_.stop();
         window_.reset();
-        QVERIFY2(modal_seen_.isEmpty(), qPrintable("a modal dialog opened: " + modal_seen_.join(", ")));
+        QVERIFY2(modal.isEmpty(), qPrintable("a modal dialog opened: " + modal));
     }
 
     // Every reason a save meets reads whole in message_window, measured in the
