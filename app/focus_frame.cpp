@@ -19,10 +19,13 @@ FocusFrame::FocusFrame(QWidget* window) : QWidget(window)
 
 void FocusFrame::follow(QWidget* focused)
 {
-    // The control is the window's direct child that holds the focused widget.
+    // The control is the window's direct child that holds the focused widget;
+    // a window of its own in between (the Save As dialog, a child of the
+    // window) is no control, and the frame then hides.
     QWidget* control = focused;
-    while (control != nullptr && control->parentWidget() != parentWidget()) control = control->parentWidget();
-    if (control == this) control = nullptr;
+    while (control != nullptr && !control->isWindow() && control->parentWidget() != parentWidget())
+        control = control->parentWidget();
+    if (control == this || (control != nullptr && control->isWindow())) control = nullptr;
     if (control != framed_) {
         if (framed_) framed_->removeEventFilter(this);
         framed_ = control;
@@ -46,7 +49,7 @@ void FocusFrame::fit()
     for (const QObject* child : parentWidget()->children()) {
         if (!room) break;
         const auto* other = qobject_cast<const QWidget*>(child);
-        if (other != nullptr && other != this && other != framed_ && other->isVisible() &&
+        if (other != nullptr && other != this && other != framed_ && !other->isWindow() && other->isVisible() &&
             other->geometry().intersects(outside))
             room = false;
     }

@@ -2,6 +2,7 @@
 // message whole in its box, the keyboard focus marked plainly on every kind of
 // control, and the purchases list showing the entry just bought.
 #include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -256,6 +257,24 @@ private slots:
         window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
         QVERIFY(frame.isVisible());
+        QCOMPARE(frame.framed(), strength);
+
+        // A dialog of the window's own (as Save As is) is no control of it:
+        // no frame while the focus is in the dialog, the frame back after it.
+        QDialog dialog(window_.get());
+        auto* field = new QLineEdit(&dialog);
+        dialog.move(window_->mapToGlobal(QPoint(200, 150)));
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        field->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), field);
+        QCOMPARE(frame.framed(), nullptr);
+        QVERIFY(!frame.isVisible());
+        dialog.close();
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        QTRY_VERIFY(frame.isVisible());
         QCOMPARE(frame.framed(), strength);
     }
 
