@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QList>
+#include <QMimeDatabase>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QStyleFactory>
@@ -78,9 +79,24 @@ void prepare_save_dialog(QFileDialog& dialog, const SaveAsRequest& request)
     dialog.setDirectory(!folder.isEmpty() && QDir(folder).exists() ? folder : documents_folder());
 }
 
+QIcon NameOnlyIconProvider::icon(const QFileInfo& info) const
+{
+    if (info.isRoot()) return icon(QAbstractFileIconProvider::Drive);
+    return icon(info.isDir() ? QAbstractFileIconProvider::Folder : QAbstractFileIconProvider::File);
+}
+
+QString NameOnlyIconProvider::type(const QFileInfo& info) const
+{
+    if (info.isDir()) return QFileIconProvider::type(info);  // by kind alone: "Folder", "Drive"
+    return QMimeDatabase().mimeTypeForFile(info, QMimeDatabase::MatchExtension).comment();
+}
+
 SaveFileDialog::SaveFileDialog(QWidget* parent, const SaveAsRequest& request)
     : QFileDialog(parent), suffix_(QString::fromStdString(request.default_suffix))
 {
+    // One provider for every dialog, outliving each dialog's file model.
+    static NameOnlyIconProvider name_only_icons;
+    setIconProvider(&name_only_icons);
     prepare_save_dialog(*this, request);
 }
 

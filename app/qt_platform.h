@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QString>
 #include <QStringView>
 #include <QWidget>
@@ -43,6 +44,17 @@ QString with_default_suffix(const QString& path, const QString& suffix);
 // gone). Qt's own default suffix stays off: it takes any dot in a name for a
 // suffix, so with_default_suffix gives the request's suffix instead.
 void prepare_save_dialog(QFileDialog& dialog, const SaveAsRequest& request);
+
+// The icons and type names of a file dialog's entries told from their names
+// and kinds alone. Qt's own provider reads a file without a known suffix to
+// tell its type, and a file that never ends (/proc/kmsg, readable by root)
+// would hold the dialog, and the window, for good.
+class NameOnlyIconProvider : public QFileIconProvider {
+public:
+    QIcon icon(const QFileInfo& info) const override;
+    QString type(const QFileInfo& info) const override;
+    using QFileIconProvider::icon;
+};
 
 // Qt's file dialog set up from a request, which gives the chosen name the
 // request's suffix before the dialog checks that name (whether it is a folder,

@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QPainter>
 #include <QPushButton>
 #include <QSvgRenderer>
@@ -220,6 +221,30 @@ private slots:
                 QCOMPARE(dialog.chosen_path(), QDir(folder.path()).filePath(c.saved));
             }
         }
+    }
+
+    // The dialog tells its entries' types from their names: a file whose name
+    // says nothing is not read to find out (a file that never ends, such as
+    // /proc/kmsg for root, would hold the dialog for good).
+    void the_dialog_reads_no_file_to_tell_its_type()
+    {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        QFile pdf_inside(folder.filePath(QStringLiteral("notes")));
+        QVERIFY(pdf_inside.open(QIODevice::WriteOnly));
+        pdf_inside.write("%PDF-1.4\n");
+        pdf_inside.close();
+        QVERIFY(QMimeDatabase().mimeTypeForFile(pdf_inside.fileName()).name() == QStringLiteral("application/pdf"));
+
+        SaveFileDialog dialog(nullptr, sheet_request(folder.path()));
+        const QAbstractFileIconProvider* icons = dialog.iconProvider();
+        QVERIFY(dynamic_cast<const NameOnlyIconProvider*>(icons) != nullptr);
+        const QString by_name = QMimeDatabase().mimeTypeForName(QStringLiteral("application/octet-stream")).comment();
+        QCOMPARE(icons->type(QFileInfo(pdf_inside.fileName())), by_name);
+        QCOMPARE(icons->type(QFileInfo(folder.filePath(QStringLiteral("hero.txt")))),
+                 QMimeDatabase().mimeTypeForName(QStringLiteral("text/plain")).comment());
+        QCOMPARE(icons->type(QFileInfo(folder.path())), QFileIconProvider().type(QFileInfo(folder.path())));
+        QVERIFY(!icons->icon(QFileInfo(pdf_inside.fileName())).isNull());
     }
 };
 
