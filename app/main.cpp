@@ -101,9 +101,7 @@ private:
 // left to Qt, and so is every system without X.
 bool no_display_set()
 {
-#if !defined(__linux__) && !defined(__FreeBSD__) && !defined(__OpenBSD__) && !defined(__NetBSD__) && !defined(__DragonFly__)
-    return false;
-#endif
+#if defined(__linux__) || defined(__FreeBSD__) || defined(__OpenBSD__) || defined(__NetBSD__) || defined(__DragonFly__)
     const std::string_view platform = std::getenv("QT_QPA_PLATFORM") ? std::getenv("QT_QPA_PLATFORM") : "";
     const bool x_chosen = platform.starts_with("xcb");
     if (!platform.empty() && !x_chosen) return false;
@@ -111,6 +109,9 @@ bool no_display_set()
     if (!x_chosen && wayland != nullptr && *wayland != '\0') return false;
     const char* display = std::getenv("DISPLAY");
     return display == nullptr || *display == '\0';
+#else
+    return false;
+#endif
 }
 
 }  // namespace
