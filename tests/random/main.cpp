@@ -16,14 +16,12 @@ int main(int argc, char** argv)
     using namespace tessmar;
     ::testing::InitGoogleTest(&argc, argv);
 
-    const fs::path started_in = fs::current_path();
-    failure_script_folder() = started_in;
+    failure_script_folder() = fs::current_path();
     int status;
     {
         const TempFolder scratch;
-        fs::current_path(scratch.path());
+        const WorkingIn in_scratch(scratch.path());
         status = RUN_ALL_TESTS();
-        fs::current_path(started_in);
     }
 
     const RunFigures& figures = run_figures();

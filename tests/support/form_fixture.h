@@ -1,5 +1,6 @@
 // A loaded Form1 with stand-ins for the Save As dialog and the end of the
-// program, as a GoogleTest fixture, and CPs put in the pool as level-ups would.
+// program (sheet-driver's LoadedWindow), as a GoogleTest fixture, and CPs put
+// in the pool as level-ups would.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -18,13 +19,13 @@ inline void give_cps(Form1& form, int n)
     form.CPs_remaining.set_value(n);
 }
 
+// A loaded window of the fixture's own, named as its parts.
 class FormFixture : public ::testing::Test {
 protected:
-    FormFixture() { form.Form_Load(); }
-
-    StubSaveDialog dialog;
-    StubProgramEnd program_end;
-    Form1 form{dialog, program_end};
+    LoadedWindow window;
+    StubSaveDialog& dialog = window.dialog;
+    StubProgramEnd& program_end = window.program_end;
+    Form1& form = window.form;
     std::int16_t& okflag = form.okflag;
 };
 

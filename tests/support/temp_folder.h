@@ -1,5 +1,6 @@
-// A fresh folder for tests that write files, removed again afterwards, and a
-// record of everything under a folder to tell whether a test changed anything.
+// A fresh folder for tests that write files, removed again afterwards, working
+// in a folder for a while, and a record of everything under a folder to tell
+// whether a test changed anything.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -35,6 +36,21 @@ public:
 
 private:
     std::filesystem::path path_;
+};
+
+// Works in a folder for as long as it lives, then where it was before.
+class WorkingIn {
+public:
+    explicit WorkingIn(const std::filesystem::path& folder) : before_(std::filesystem::current_path())
+    {
+        std::filesystem::current_path(folder);
+    }
+    WorkingIn(const WorkingIn&) = delete;
+    WorkingIn& operator=(const WorkingIn&) = delete;
+    ~WorkingIn() { std::filesystem::current_path(before_); }
+
+private:
+    std::filesystem::path before_;
 };
 
 inline std::string read_bytes(const std::filesystem::path& file)

@@ -54,18 +54,6 @@ std::vector<std::string> lines_of_script(const fs::path& path)
     return lines;
 }
 
-// Works in a folder for as long as it lives.
-class WorkingIn {
-public:
-    explicit WorkingIn(const fs::path& folder) : before_(fs::current_path()) { fs::current_path(folder); }
-    WorkingIn(const WorkingIn&) = delete;
-    WorkingIn& operator=(const WorkingIn&) = delete;
-    ~WorkingIn() { fs::current_path(before_); }
-
-private:
-    fs::path before_;
-};
-
 struct CheckedRun {
     ScenarioStatus status;
     std::string out;

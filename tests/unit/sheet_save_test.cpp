@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "form_fixture.h"
+#include "start_sheet.h"
 #include "temp_folder.h"
 
 namespace tessmar {
@@ -40,16 +41,6 @@ struct stat stat_of(const fs::path& file)
     struct stat st {};
     EXPECT_EQ(::stat(file.c_str(), &st), 0) << file;
     return st;
-}
-
-// The sheet that a fresh window saves.
-std::string fresh_sheet()
-{
-    TempFolder f;
-    LoadedWindow w;
-    w.dialog.answer = (f / "sheet.txt").string();
-    w.form.SAVE_Click();
-    return read_bytes(f / "sheet.txt");
 }
 
 // A user id and a group id that no account on this machine has.
@@ -169,7 +160,7 @@ TEST_F(SaveOverAnExistingFile, TheSaversOwnFiles)
     const perms rwx = perms::owner_all | perms::group_read | perms::group_exec | perms::others_read | perms::others_exec;
     const perms rx = perms::owner_read | perms::owner_exec | perms::group_read | perms::group_exec |
                      perms::others_read | perms::others_exec;
-    const std::string sheet = fresh_sheet();
+    const std::string sheet = crlf_lines(start_state_lines());  // what a fresh window saves
 
     {
         SCOPED_TRACE("a read-only file is refused and stays as it was");
@@ -213,7 +204,7 @@ TEST_F(SaveOverAnExistingFile, AnotherUsersFiles)
     if (::geteuid() != 0) GTEST_SKIP() << "needs root to make a file that belongs to another user";
     using fs::perms;
     const perms all = perms::all;
-    const std::string sheet = fresh_sheet();
+    const std::string sheet = crlf_lines(start_state_lines());  // what a fresh window saves
     struct Case {
         const char* name;
         perms mode;
@@ -248,7 +239,7 @@ TEST(SaveKeepsExtendedAttributes, WhetherReplacedOrWrittenInPlace)
 #if !defined(__linux__) || defined(TESSMAR_PORTABLE_FILES)
     GTEST_SKIP() << "extended attributes are copied by the Linux build only";
 #else
-    const std::string sheet = fresh_sheet();
+    const std::string sheet = crlf_lines(start_state_lines());  // what a fresh window saves
     for (bool second_name : {false, true}) {
         SCOPED_TRACE(second_name ? "file with two names" : "file with one name");
         std::string name = (fs::path(TESSMAR_DISK_FOLDER) / "xattr-test-XXXXXX").string();

@@ -69,18 +69,15 @@ TEST_F(ReplaceFile, RelativePathWritesInTheWorkingFolder)
     fs::create_symlink("sub/tessmar-linked.txt", folder / "sub-link.txt");
     struct Case {
         const char* path;     // given to replace_file
-        const char* written;  // the file in the working folder that must hold the bytes
+        const char* written;  // the file in the working folder that must hold the bytes (its own name)
     };
-    const fs::path before = fs::current_path();
-    fs::current_path(folder.path());
-    std::vector<bool> written;
-    for (const Case& c : {Case{"plain.txt", "plain.txt"}, Case{"link.txt", "tessmar-linked.txt"},
-                          Case{"sub-link.txt", "sub/tessmar-linked.txt"}})
-        written.push_back(static_cast<bool>(replace_file(c.path, c.written)));
-    fs::current_path(before);
-    EXPECT_EQ(written, std::vector<bool>(3, true));
-    for (const char* name : {"plain.txt", "tessmar-linked.txt", "sub/tessmar-linked.txt"})
-        EXPECT_EQ(read_bytes(folder / name), name);
+    const Case cases[] = {{"plain.txt", "plain.txt"}, {"link.txt", "tessmar-linked.txt"},
+                          {"sub-link.txt", "sub/tessmar-linked.txt"}};
+    {
+        const WorkingIn in_folder(folder.path());
+        for (const Case& c : cases) EXPECT_TRUE(replace_file(c.path, c.written)) << c.path;
+    }
+    for (const Case& c : cases) EXPECT_EQ(read_bytes(folder / c.written), c.written);
     EXPECT_EQ(folder_record(folder.path()).size(), 6u) << "no temporary file left";
 }
 
