@@ -48,7 +48,7 @@ void RunFigures::note(const Form1& form)
             break;
         }
     const std::string& message = form.message_window.text;
-    if (is_save_failure(message)) messages_seen.insert("Not saved");
+    if (is_save_failure(message)) messages_seen.insert(std::string(save_failure_lead));
     else if (!message.empty()) messages_seen.insert(message);
 }
 

@@ -33,8 +33,9 @@ namespace tessmar {
 // Every message that the program writes into message_window.
 const std::set<std::string, std::less<>>& programs_messages();
 
-// A failed save's message: "Not saved" (the entry of programs_messages), then
-// ": " and the system's reason.
+// A failed save's message: this lead (the entry of programs_messages, never
+// shown alone), then ": " and the system's reason.
+inline constexpr std::string_view save_failure_lead = "Not saved";
 bool is_save_failure(std::string_view message);
 
 // message_window is empty or holds one of the program's own messages.
