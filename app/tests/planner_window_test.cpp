@@ -48,23 +48,11 @@ double share_of(const QImage& image, const QRect& rect, QColor colour)
 
 }  // namespace
 
-class PlannerWindowTest : public QObject {
+class PlannerWindowTest : public QObject, private WindowUnderTest {
     Q_OBJECT
 
 private:
-    StubSaveDialog save_dialog_;
-    StubProgramEnd program_end_;
-    std::unique_ptr<PlannerWindow> window_;
     std::vector<std::string> events_;  // "Control.Click" / "Control.DblClick", in the order run
-    ModalDialogWatch modal_watch_;  // a modal dialog would wait for a user who is not there
-
-    template <class W>
-    W* widget(std::string_view name)
-    {
-        W* found = qobject_cast<W*>(window_->widget_of(name));
-        if (found == nullptr) qWarning("no widget of that kind for %s", std::string(name).c_str());
-        return found;
-    }
 
     // Records every handler of the window as it runs, then runs it.
     void record_events()
@@ -122,14 +110,6 @@ private:
         return {};
     }
 
-    QPoint row_centre(QListWidget* list, int row) { return list->visualItemRect(list->item(row)).center(); }
-
-    void make_active()
-    {
-        window_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-    }
-
     // What the window shows of every control, one line each.
     static QStringList shown_state(PlannerWindow& window)
     {
@@ -147,16 +127,6 @@ private:
         return lines;
     }
 
-    // A user's double click as the platform delivers it: press, release, double click, release.
-    void double_click(QListWidget* list, int row)
-    {
-        const QPoint at = row_centre(list, row);
-        QTest::mousePress(list->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
-    }
-
 private slots:
     void initTestCase()
     {
@@ -167,21 +137,11 @@ private slots:
     void init()
     {
         events_.clear();
-        save_dialog_ = StubSaveDialog{};
-        program_end_.ended = 0;
-        window_ = std::make_unique<PlannerWindow>(save_dialog_, program_end_);
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        open_window();
         record_events();
-        modal_watch_.start();
     }
 
-    void cleanup()
-    {
-        const QString modal = modal_watch_.stop();
-        window_.reset();
-        QVERIFY2(modal.isEmpty(), qPrintable("a modal dialog opened: " + modal));
-    }
+    void cleanup() { close_window(); }
 
     void window_has_its_caption_and_fixed_client_area()
     {
@@ -577,7 +537,7 @@ private slots:
             make_active();
             if (!c.switch_button.empty()) QTest::mouseClick(window_->widget_of(c.switch_button), Qt::LeftButton);
             auto* list = widget<QListWidget>(c.list);
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row_centre(list, c.row));
+            click_row(list, c.row);
             events_.clear();
             QTest::keyClick(list, c.key);
             QVERIFY2(events_of(what) == (std::vector<std::string>{what + ".Click", what + ".DblClick"}), what.c_str());
@@ -588,7 +548,7 @@ private slots:
             QVERIFY(QTest::qWaitForWindowExposed(&by_mouse));
             if (!c.switch_button.empty()) QTest::mouseClick(by_mouse.widget_of(c.switch_button), Qt::LeftButton);
             auto* other = qobject_cast<QListWidget*>(by_mouse.widget_of(c.list));
-            QTest::mouseClick(other->viewport(), Qt::LeftButton, {}, row_centre(other, c.row));
+            click_row(other, c.row);
             double_click(other, c.row);
             QVERIFY2(after_key == shown_state(by_mouse), what.c_str());
             cleanup();
@@ -596,11 +556,11 @@ private slots:
         init();
         make_active();
         auto* races = widget<QListWidget>("Race_Selection");
-        QTest::mouseClick(races->viewport(), Qt::LeftButton, {}, row_centre(races, 0));
+        click_row(races, 0);
         QTest::keyClick(races, Qt::Key_Return);
         QCOMPARE(widget<QLabel>("Current_race")->text(), QStringLiteral("Dwarf"));
         auto* spells = widget<QListWidget>("Spell_list");
-        QTest::mouseClick(spells->viewport(), Qt::LeftButton, {}, row_centre(spells, 0));
+        click_row(spells, 0);
         QTest::keyClick(spells, Qt::Key_Return);
         QCOMPARE(window_->form().purchased.count(), 1);
     }
@@ -647,12 +607,12 @@ private slots:
     void a_list_click_runs_click_once()
     {
         QListWidget* races = widget<QListWidget>("Race_Selection");
-        QTest::mouseClick(races->viewport(), Qt::LeftButton, {}, row_centre(races, 3));
+        click_row(races, 3);
         QVERIFY(events_ == std::vector<std::string>{"Race_Selection.Click"});
         QCOMPARE(window_->form().Race_Selection.list_index(), 3);
         QCOMPARE(races->currentRow(), 3);
         // Clicking the highlighted entry again runs Click again.
-        QTest::mouseClick(races->viewport(), Qt::LeftButton, {}, row_centre(races, 3));
+        click_row(races, 3);
         QCOMPARE(events_.size(), std::size_t(2));
         // A click below the last entry is on no entry: nothing runs, the highlight stays.
         QListWidget* purchased = widget<QListWidget>("purchased");

@@ -36,15 +36,10 @@ const QString huge_line(200 * 1024, QLatin1Char('x'));  // 200 KB on one line
 Q_DECLARE_METATYPE(Input)
 Q_DECLARE_METATYPE(Offer)
 
-class TextBoxInputTest : public QObject {
+class TextBoxInputTest : public QObject, private WindowUnderTest {
     Q_OBJECT
 
 private:
-    StubSaveDialog save_dialog_;
-    StubProgramEnd program_end_;
-    std::unique_ptr<PlannerWindow> window_;
-
-    QWidget* widget(const char* name) const { return window_->widget_of(name); }
     const TextBox& model(const char* name) { return window_->form().controls().get<TextBox>(name); }
 
     static QString shown(QWidget* w)
@@ -78,7 +73,7 @@ private:
     }
 
     // The box shows what the model holds.
-    bool widget_is_model(const char* name) { return shown(widget(name)) == widget_text(model(name)); }
+    bool widget_is_model(const char* name) { return shown(widget<QWidget>(name)) == widget_text(model(name)); }
 
     static void offer_on_clipboard(Offer offer, QClipboard::Mode mode)
     {
@@ -154,14 +149,11 @@ private slots:
 
     void init()
     {
-        window_ = std::make_unique<PlannerWindow>(save_dialog_, program_end_);
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-        window_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        open_window();
+        make_active();
     }
 
-    void cleanup() { window_.reset(); }
+    void cleanup() { close_window(); }
 
     // Each way of pasting or dropping, with nothing to paste (the clipboard
     // cleared, or holding data of no format at all) or 200 KB on one line,
@@ -197,7 +189,7 @@ private slots:
         const char* name = box.constData();
         if (input == Input::MiddleClick && !QGuiApplication::clipboard()->supportsSelection())
             QSKIP("this platform's clipboard has no selection for a middle click to paste");
-        QWidget* w = widget(name);
+        QWidget* w = widget<QWidget>(name);
         const bool editable = !model(name).read_only;
         w->setFocus();
         if (editable) {
@@ -292,7 +284,7 @@ private slots:
         };
         for (const Case& c : cases) {
             init();
-            QWidget* w = widget(c.box);
+            QWidget* w = widget<QWidget>(c.box);
             w->setFocus();
             int number = 0;
             for (const Step& step : c.steps) {
@@ -321,7 +313,7 @@ private slots:
     // same pixels at its left as it shows of the text's first words alone.
     void a_read_only_line_shows_the_start_of_its_text()
     {
-        auto* message = qobject_cast<QLineEdit*>(widget("message_window"));
+        auto* message = widget<QLineEdit>("message_window");
         QVERIFY(message->isReadOnly());
         // As far as "Wrote" reaches, with the frame and margin before it.
         const int left = QFontMetrics(message->font()).horizontalAdvance(QStringLiteral("Wrote")) + 3;
@@ -347,7 +339,7 @@ private slots:
         for (int i = 1; i <= 60; ++i) long_text += "Line " + std::to_string(i) + " of a long description\r\n";
         window_->form().background_explanations.text = long_text;
         window_->mirror();
-        auto* description = qobject_cast<QPlainTextEdit*>(widget("background_explanations"));
+        auto* description = widget<QPlainTextEdit>("background_explanations");
         QScrollBar* bar = description->verticalScrollBar();
         QVERIFY(bar->isVisible() && bar->isEnabled() && bar->maximum() > bar->pageStep());
         description->setFocus();
