@@ -380,31 +380,21 @@ private slots:
         for (const Case& c : {Case{"PCname", QStringLiteral("\u00e6rwyn \u00fe\u00f3rsd\u00f3ttir \U0001F409xyzw")},
                               Case{"alternativebackground", full_background}}) {
             QWidget* w = window_->widget_of(c.box);
-            auto* line_edit = qobject_cast<QLineEdit*>(w);
-            auto* text_edit = qobject_cast<QPlainTextEdit*>(w);
-            const auto shown = [&] { return line_edit ? line_edit->text() : text_edit->toPlainText(); };
-            const auto caret = [&] { return line_edit ? line_edit->cursorPosition() : text_edit->textCursor().position(); };
-            const auto set_caret = [&](int at) {
-                if (line_edit) return line_edit->setCursorPosition(at);
-                QTextCursor cursor = text_edit->textCursor();
-                cursor.setPosition(at);
-                text_edit->setTextCursor(cursor);
-            };
             w->setFocus();
             paste(w, c.full);
             const std::string kept = window_->form().controls().get<TextBox>(c.box).text;
-            QCOMPARE(shown(), c.full);
+            QCOMPARE(shown_text(w), c.full);
             for (const int at : {0, static_cast<int>(c.full.size() / 2), static_cast<int>(c.full.size())}) {
                 const std::string where = std::string(c.box) + " at " + std::to_string(at);
-                set_caret(at);
+                set_caret(w, at);
                 QTest::keyClicks(w, QStringLiteral("QQ"));
                 QVERIFY2(window_->form().controls().get<TextBox>(c.box).text == kept, where.c_str());
                 paste(w, QStringLiteral("pasted"));
                 QVERIFY2(window_->form().controls().get<TextBox>(c.box).text == kept, where.c_str());
                 QTest::keyClick(w, Qt::Key_Return);
                 QVERIFY2(window_->form().controls().get<TextBox>(c.box).text == kept, where.c_str());
-                QVERIFY2(shown() == c.full, where.c_str());
-                QVERIFY2(caret() == at, where.c_str());
+                QVERIFY2(shown_text(w) == c.full, where.c_str());
+                QVERIFY2(caret_of(w) == at, where.c_str());
             }
         }
         QVERIFY(events_.empty());

@@ -42,12 +42,6 @@ class TextBoxInputTest : public QObject, private WindowUnderTest {
 private:
     const TextBox& model(const char* name) { return window_->form().controls().get<TextBox>(name); }
 
-    static QString shown(QWidget* w)
-    {
-        if (auto* line = qobject_cast<QLineEdit*>(w)) return line->text();
-        return qobject_cast<QPlainTextEdit*>(w)->toPlainText();
-    }
-
     // Where mouse events and drops go: a text area's viewport, a line itself.
     static QWidget* target(QWidget* w)
     {
@@ -63,17 +57,8 @@ private:
         return {w->width() - 4, w->height() / 2};
     }
 
-    static void set_caret(QWidget* w, int at)
-    {
-        if (auto* line = qobject_cast<QLineEdit*>(w)) return line->setCursorPosition(at);
-        auto* text = qobject_cast<QPlainTextEdit*>(w);
-        QTextCursor cursor = text->textCursor();
-        cursor.setPosition(at);
-        text->setTextCursor(cursor);
-    }
-
     // The box shows what the model holds.
-    bool widget_is_model(const char* name) { return shown(widget<QWidget>(name)) == widget_text(model(name)); }
+    bool widget_is_model(const char* name) { return shown_text(widget<QWidget>(name)) == widget_text(model(name)); }
 
     static void offer_on_clipboard(Offer offer, QClipboard::Mode mode)
     {
@@ -129,7 +114,7 @@ private:
     // The most characters the box's widget has held since the call.
     static std::shared_ptr<qsizetype> watch_length(QWidget* w)
     {
-        auto most = std::make_shared<qsizetype>(shown(w).size());
+        auto most = std::make_shared<qsizetype>(shown_text(w).size());
         if (auto* line = qobject_cast<QLineEdit*>(w))
             QObject::connect(line, &QLineEdit::textChanged, line,
                              [most](const QString& text) { *most = std::max(*most, text.size()); });
@@ -196,7 +181,7 @@ private slots:
             type_text(w, QStringLiteral("AAABBB"));
             set_caret(w, 3);
         }
-        const QString before = shown(w);
+        const QString before = shown_text(w);
         const int limit = model(name).max_length;
         const auto most = watch_length(w);
 
@@ -224,15 +209,15 @@ private slots:
 
         QVERIFY(widget_is_model(name));
         if (!editable || offer != Offer::Huge) {
-            QCOMPARE(shown(w), before);
+            QCOMPARE(shown_text(w), before);
             return;
         }
         const QString taken(limit - 6, QLatin1Char('x'));
         const bool at_caret = input != Input::Drop && input != Input::MiddleClick;
-        QCOMPARE(shown(w), at_caret ? QStringLiteral("AAA") + taken + QStringLiteral("BBB") : before + taken);
+        QCOMPARE(shown_text(w), at_caret ? QStringLiteral("AAA") + taken + QStringLiteral("BBB") : before + taken);
         QVERIFY2(*most <= limit, qPrintable(QStringLiteral("the widget held %1 characters").arg(*most)));
         QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(shown(w), before);
+        QCOMPARE(shown_text(w), before);
         QVERIFY(widget_is_model(name));
     }
 
@@ -292,9 +277,9 @@ private slots:
                 switch (step.what) {
                 case Type: type_text(w, step.text); break;
                 case Paste: paste(w, step.text); break;
-                case Caret: set_caret(w, static_cast<int>(shown(w).indexOf(step.text) + step.text.size())); break;
+                case Caret: set_caret(w, static_cast<int>(shown_text(w).indexOf(step.text) + step.text.size())); break;
                 case Select: {
-                    const int from = static_cast<int>(shown(w).indexOf(step.text));
+                    const int from = static_cast<int>(shown_text(w).indexOf(step.text));
                     if (auto* line = qobject_cast<QLineEdit*>(w)) line->setSelection(from, static_cast<int>(step.text.size()));
                     break;
                 }
@@ -302,7 +287,7 @@ private slots:
                 case RedoZ: QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); break;
                 case RedoY: QTest::keyClick(w, Qt::Key_Y, Qt::ControlModifier); break;
                 }
-                QVERIFY2(shown(w) == step.after, where.c_str());
+                QVERIFY2(shown_text(w) == step.after, where.c_str());
                 QVERIFY2(widget_is_model(c.box), where.c_str());
             }
             cleanup();

@@ -1,12 +1,14 @@
 // What the window's headless tests share: a watch that closes any modal dialog
 // (no user is there to answer it) and says which opened, a window of the
-// planner for each test function, and typing, pasting and clicking as a
-// keyboard and a mouse deliver them.
+// planner for each test function, typing, pasting and clicking as a keyboard
+// and a mouse deliver them, and a text box widget's text and caret.
 #pragma once
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -132,6 +134,28 @@ inline void double_click(QListWidget* list, int row)
     QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
+}
+
+// The text a text box's widget (a QLineEdit or a QPlainTextEdit) shows, and its caret.
+inline QString shown_text(const QWidget* w)
+{
+    if (auto* line = qobject_cast<const QLineEdit*>(w)) return line->text();
+    return qobject_cast<const QPlainTextEdit*>(w)->toPlainText();
+}
+
+inline int caret_of(const QWidget* w)
+{
+    if (auto* line = qobject_cast<const QLineEdit*>(w)) return line->cursorPosition();
+    return qobject_cast<const QPlainTextEdit*>(w)->textCursor().position();
+}
+
+inline void set_caret(QWidget* w, int at)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(w)) return line->setCursorPosition(at);
+    auto* text = qobject_cast<QPlainTextEdit*>(w);
+    QTextCursor cursor = text->textCursor();
+    cursor.setPosition(at);
+    text->setTextCursor(cursor);
 }
 
 }  // namespace tessmar
