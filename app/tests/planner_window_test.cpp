@@ -21,6 +21,7 @@
 #include "planner_window.h"
 #include "qt_platform.h"
 #include "screen_units.h"
+#include "sheet_file/save_request.h"
 #include "window/window_description.h"
 #include "stand_ins.h"
 #include "window_test_support.h"
@@ -756,7 +757,7 @@ private slots:
             QVERIFY(c.documents_exist ? QDir().mkpath(documents) : QDir(documents).removeRecursively());
             QFileDialog dialog;
             dialog.setOption(QFileDialog::DontUseNativeDialog);
-            prepare_save_dialog(dialog, SaveAsRequest{"Save character sheet", {"Text files (*.txt)", "All files (*)"}, "txt", c.folder});
+            prepare_save_dialog(dialog, character_sheet_request(c.folder));
             QCOMPARE(dialog.windowTitle(), QStringLiteral("Save character sheet"));
             QCOMPARE(dialog.nameFilters(), (QStringList{QStringLiteral("Text files (*.txt)"), QStringLiteral("All files (*)")}));
             QCOMPARE(dialog.selectedNameFilter(), QStringLiteral("Text files (*.txt)"));
