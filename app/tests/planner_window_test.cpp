@@ -38,12 +38,8 @@ double share_of(const QImage& image, const QRect& rect, QColor colour)
 {
     int near = 0;
     for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x) {
-            const QColor p = image.pixelColor(x, y);
-            if (std::abs(p.red() - colour.red()) + std::abs(p.green() - colour.green()) +
-                    std::abs(p.blue() - colour.blue()) < 40)
-                ++near;
-        }
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            if (colour_distance(image.pixelColor(x, y), colour) < 40) ++near;
     return double(near) / (rect.width() * rect.height());
 }
 

@@ -26,11 +26,6 @@ using namespace tessmar;
 
 namespace {
 
-int colour_distance(QColor a, QColor b)
-{
-    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
-}
-
 // A pixel that the focus changed plainly, not a shade.
 bool changed(const QImage& before, const QImage& after, QPoint at)
 {

@@ -1,11 +1,13 @@
 // What the window's headless tests share: a watch that closes any modal dialog
 // (no user is there to answer it) and says which opened, a window of the
-// planner for each test function, typing, pasting and clicking as a keyboard
-// and a mouse deliver them, and a text box widget's text and caret.
+// planner for each test function, how far apart two colours are, typing,
+// pasting and clicking as a keyboard and a mouse deliver them, and a text box
+// widget's text and caret.
 #pragma once
 
 #include <QApplication>
 #include <QClipboard>
+#include <QColor>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -15,6 +17,7 @@
 #include <QWidget>
 #include <QtTest>
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -99,6 +102,13 @@ protected:
         QVERIFY2(modal.isEmpty(), qPrintable("a modal dialog opened: " + modal));
     }
 };
+
+// How far apart two colours are: the sum of the differences of their red,
+// green and blue.
+inline int colour_distance(QColor a, QColor b)
+{
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
+}
 
 // Typing as a keyboard delivers it: one key event for each character, an
 // astral character as its two UTF-16 units in one event.
