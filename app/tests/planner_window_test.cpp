@@ -21,6 +21,7 @@
 #include "planner_window.h"
 #include "qt_platform.h"
 #include "screen_units.h"
+#include "sheet_file/save_request.h"
 #include "window/window_description.h"
 #include "stand_ins.h"
 #include "window_test_support.h"
@@ -37,34 +38,18 @@ double share_of(const QImage& image, const QRect& rect, QColor colour)
 {
     int near = 0;
     for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x) {
-            const QColor p = image.pixelColor(x, y);
-            if (std::abs(p.red() - colour.red()) + std::abs(p.green() - colour.green()) +
-                    std::abs(p.blue() - colour.blue()) < 40)
-                ++near;
-        }
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            if (colour_distance(image.pixelColor(x, y), colour) < 40) ++near;
     return double(near) / (rect.width() * rect.height());
 }
 
 }  // namespace
 
-class PlannerWindowTest : public QObject {
+class PlannerWindowTest : public QObject, private WindowUnderTest {
     Q_OBJECT
 
 private:
-    StubSaveDialog save_dialog_;
-    StubProgramEnd program_end_;
-    std::unique_ptr<PlannerWindow> window_;
     std::vector<std::string> events_;  // "Control.Click" / "Control.DblClick", in the order run
-    ModalDialogWatch modal_watch_;  // a modal dialog would wait for a user who is not there
-
-    template <class W>
-    W* widget(std::string_view name)
-    {
-        W* found = qobject_cast<W*>(window_->widget_of(name));
-        if (found == nullptr) qWarning("no widget of that kind for %s", std::string(name).c_str());
-        return found;
-    }
 
     // Records every handler of the window as it runs, then runs it.
     void record_events()
@@ -122,14 +107,6 @@ private:
         return {};
     }
 
-    QPoint row_centre(QListWidget* list, int row) { return list->visualItemRect(list->item(row)).center(); }
-
-    void make_active()
-    {
-        window_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-    }
-
     // What the window shows of every control, one line each.
     static QStringList shown_state(PlannerWindow& window)
     {
@@ -147,16 +124,6 @@ private:
         return lines;
     }
 
-    // A user's double click as the platform delivers it: press, release, double click, release.
-    void double_click(QListWidget* list, int row)
-    {
-        const QPoint at = row_centre(list, row);
-        QTest::mousePress(list->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
-    }
-
 private slots:
     void initTestCase()
     {
@@ -167,21 +134,11 @@ private slots:
     void init()
     {
         events_.clear();
-        save_dialog_ = StubSaveDialog{};
-        program_end_.ended = 0;
-        window_ = std::make_unique<PlannerWindow>(save_dialog_, program_end_);
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        open_window();
         record_events();
-        modal_watch_.start();
     }
 
-    void cleanup()
-    {
-        const QString modal = modal_watch_.stop();
-        window_.reset();
-        QVERIFY2(modal.isEmpty(), qPrintable("a modal dialog opened: " + modal));
-    }
+    void cleanup() { close_window(); }
 
     void window_has_its_caption_and_fixed_client_area()
     {
@@ -420,31 +377,21 @@ private slots:
         for (const Case& c : {Case{"PCname", QStringLiteral("\u00e6rwyn \u00fe\u00f3rsd\u00f3ttir \U0001F409xyzw")},
                               Case{"alternativebackground", full_background}}) {
             QWidget* w = window_->widget_of(c.box);
-            auto* line_edit = qobject_cast<QLineEdit*>(w);
-            auto* text_edit = qobject_cast<QPlainTextEdit*>(w);
-            const auto shown = [&] { return line_edit ? line_edit->text() : text_edit->toPlainText(); };
-            const auto caret = [&] { return line_edit ? line_edit->cursorPosition() : text_edit->textCursor().position(); };
-            const auto set_caret = [&](int at) {
-                if (line_edit) return line_edit->setCursorPosition(at);
-                QTextCursor cursor = text_edit->textCursor();
-                cursor.setPosition(at);
-                text_edit->setTextCursor(cursor);
-            };
             w->setFocus();
             paste(w, c.full);
             const std::string kept = window_->form().controls().get<TextBox>(c.box).text;
-            QCOMPARE(shown(), c.full);
+            QCOMPARE(shown_text(w), c.full);
             for (const int at : {0, static_cast<int>(c.full.size() / 2), static_cast<int>(c.full.size())}) {
                 const std::string where = std::string(c.box) + " at " + std::to_string(at);
-                set_caret(at);
+                set_caret(w, at);
                 QTest::keyClicks(w, QStringLiteral("QQ"));
                 QVERIFY2(window_->form().controls().get<TextBox>(c.box).text == kept, where.c_str());
                 paste(w, QStringLiteral("pasted"));
                 QVERIFY2(window_->form().controls().get<TextBox>(c.box).text == kept, where.c_str());
                 QTest::keyClick(w, Qt::Key_Return);
                 QVERIFY2(window_->form().controls().get<TextBox>(c.box).text == kept, where.c_str());
-                QVERIFY2(shown() == c.full, where.c_str());
-                QVERIFY2(caret() == at, where.c_str());
+                QVERIFY2(shown_text(w) == c.full, where.c_str());
+                QVERIFY2(caret_of(w) == at, where.c_str());
             }
         }
         QVERIFY(events_.empty());
@@ -577,7 +524,7 @@ private slots:
             make_active();
             if (!c.switch_button.empty()) QTest::mouseClick(window_->widget_of(c.switch_button), Qt::LeftButton);
             auto* list = widget<QListWidget>(c.list);
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row_centre(list, c.row));
+            click_row(list, c.row);
             events_.clear();
             QTest::keyClick(list, c.key);
             QVERIFY2(events_of(what) == (std::vector<std::string>{what + ".Click", what + ".DblClick"}), what.c_str());
@@ -588,7 +535,7 @@ private slots:
             QVERIFY(QTest::qWaitForWindowExposed(&by_mouse));
             if (!c.switch_button.empty()) QTest::mouseClick(by_mouse.widget_of(c.switch_button), Qt::LeftButton);
             auto* other = qobject_cast<QListWidget*>(by_mouse.widget_of(c.list));
-            QTest::mouseClick(other->viewport(), Qt::LeftButton, {}, row_centre(other, c.row));
+            click_row(other, c.row);
             double_click(other, c.row);
             QVERIFY2(after_key == shown_state(by_mouse), what.c_str());
             cleanup();
@@ -596,11 +543,11 @@ private slots:
         init();
         make_active();
         auto* races = widget<QListWidget>("Race_Selection");
-        QTest::mouseClick(races->viewport(), Qt::LeftButton, {}, row_centre(races, 0));
+        click_row(races, 0);
         QTest::keyClick(races, Qt::Key_Return);
         QCOMPARE(widget<QLabel>("Current_race")->text(), QStringLiteral("Dwarf"));
         auto* spells = widget<QListWidget>("Spell_list");
-        QTest::mouseClick(spells->viewport(), Qt::LeftButton, {}, row_centre(spells, 0));
+        click_row(spells, 0);
         QTest::keyClick(spells, Qt::Key_Return);
         QCOMPARE(window_->form().purchased.count(), 1);
     }
@@ -647,12 +594,12 @@ private slots:
     void a_list_click_runs_click_once()
     {
         QListWidget* races = widget<QListWidget>("Race_Selection");
-        QTest::mouseClick(races->viewport(), Qt::LeftButton, {}, row_centre(races, 3));
+        click_row(races, 3);
         QVERIFY(events_ == std::vector<std::string>{"Race_Selection.Click"});
         QCOMPARE(window_->form().Race_Selection.list_index(), 3);
         QCOMPARE(races->currentRow(), 3);
         // Clicking the highlighted entry again runs Click again.
-        QTest::mouseClick(races->viewport(), Qt::LeftButton, {}, row_centre(races, 3));
+        click_row(races, 3);
         QCOMPARE(events_.size(), std::size_t(2));
         // A click below the last entry is on no entry: nothing runs, the highlight stays.
         QListWidget* purchased = widget<QListWidget>("purchased");
@@ -806,7 +753,7 @@ private slots:
             QVERIFY(c.documents_exist ? QDir().mkpath(documents) : QDir(documents).removeRecursively());
             QFileDialog dialog;
             dialog.setOption(QFileDialog::DontUseNativeDialog);
-            prepare_save_dialog(dialog, SaveAsRequest{"Save character sheet", {"Text files (*.txt)", "All files (*)"}, "txt", c.folder});
+            prepare_save_dialog(dialog, character_sheet_request(c.folder));
             QCOMPARE(dialog.windowTitle(), QStringLiteral("Save character sheet"));
             QCOMPARE(dialog.nameFilters(), (QStringList{QStringLiteral("Text files (*.txt)"), QStringLiteral("All files (*)")}));
             QCOMPARE(dialog.selectedNameFilter(), QStringLiteral("Text files (*.txt)"));

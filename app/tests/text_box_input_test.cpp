@@ -36,22 +36,11 @@ const QString huge_line(200 * 1024, QLatin1Char('x'));  // 200 KB on one line
 Q_DECLARE_METATYPE(Input)
 Q_DECLARE_METATYPE(Offer)
 
-class TextBoxInputTest : public QObject {
+class TextBoxInputTest : public QObject, private WindowUnderTest {
     Q_OBJECT
 
 private:
-    StubSaveDialog save_dialog_;
-    StubProgramEnd program_end_;
-    std::unique_ptr<PlannerWindow> window_;
-
-    QWidget* widget(const char* name) const { return window_->widget_of(name); }
     const TextBox& model(const char* name) { return window_->form().controls().get<TextBox>(name); }
-
-    static QString shown(QWidget* w)
-    {
-        if (auto* line = qobject_cast<QLineEdit*>(w)) return line->text();
-        return qobject_cast<QPlainTextEdit*>(w)->toPlainText();
-    }
 
     // Where mouse events and drops go: a text area's viewport, a line itself.
     static QWidget* target(QWidget* w)
@@ -68,17 +57,8 @@ private:
         return {w->width() - 4, w->height() / 2};
     }
 
-    static void set_caret(QWidget* w, int at)
-    {
-        if (auto* line = qobject_cast<QLineEdit*>(w)) return line->setCursorPosition(at);
-        auto* text = qobject_cast<QPlainTextEdit*>(w);
-        QTextCursor cursor = text->textCursor();
-        cursor.setPosition(at);
-        text->setTextCursor(cursor);
-    }
-
     // The box shows what the model holds.
-    bool widget_is_model(const char* name) { return shown(widget(name)) == widget_text(model(name)); }
+    bool widget_is_model(const char* name) { return shown_text(widget<QWidget>(name)) == widget_text(model(name)); }
 
     static void offer_on_clipboard(Offer offer, QClipboard::Mode mode)
     {
@@ -134,7 +114,7 @@ private:
     // The most characters the box's widget has held since the call.
     static std::shared_ptr<qsizetype> watch_length(QWidget* w)
     {
-        auto most = std::make_shared<qsizetype>(shown(w).size());
+        auto most = std::make_shared<qsizetype>(shown_text(w).size());
         if (auto* line = qobject_cast<QLineEdit*>(w))
             QObject::connect(line, &QLineEdit::textChanged, line,
                              [most](const QString& text) { *most = std::max(*most, text.size()); });
@@ -154,14 +134,11 @@ private slots:
 
     void init()
     {
-        window_ = std::make_unique<PlannerWindow>(save_dialog_, program_end_);
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-        window_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        open_window();
+        make_active();
     }
 
-    void cleanup() { window_.reset(); }
+    void cleanup() { close_window(); }
 
     // Each way of pasting or dropping, with nothing to paste (the clipboard
     // cleared, or holding data of no format at all) or 200 KB on one line,
@@ -197,14 +174,14 @@ private slots:
         const char* name = box.constData();
         if (input == Input::MiddleClick && !QGuiApplication::clipboard()->supportsSelection())
             QSKIP("this platform's clipboard has no selection for a middle click to paste");
-        QWidget* w = widget(name);
+        QWidget* w = widget<QWidget>(name);
         const bool editable = !model(name).read_only;
         w->setFocus();
         if (editable) {
             type_text(w, QStringLiteral("AAABBB"));
             set_caret(w, 3);
         }
-        const QString before = shown(w);
+        const QString before = shown_text(w);
         const int limit = model(name).max_length;
         const auto most = watch_length(w);
 
@@ -232,15 +209,15 @@ private slots:
 
         QVERIFY(widget_is_model(name));
         if (!editable || offer != Offer::Huge) {
-            QCOMPARE(shown(w), before);
+            QCOMPARE(shown_text(w), before);
             return;
         }
         const QString taken(limit - 6, QLatin1Char('x'));
         const bool at_caret = input != Input::Drop && input != Input::MiddleClick;
-        QCOMPARE(shown(w), at_caret ? QStringLiteral("AAA") + taken + QStringLiteral("BBB") : before + taken);
+        QCOMPARE(shown_text(w), at_caret ? QStringLiteral("AAA") + taken + QStringLiteral("BBB") : before + taken);
         QVERIFY2(*most <= limit, qPrintable(QStringLiteral("the widget held %1 characters").arg(*most)));
         QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(shown(w), before);
+        QCOMPARE(shown_text(w), before);
         QVERIFY(widget_is_model(name));
     }
 
@@ -292,7 +269,7 @@ private slots:
         };
         for (const Case& c : cases) {
             init();
-            QWidget* w = widget(c.box);
+            QWidget* w = widget<QWidget>(c.box);
             w->setFocus();
             int number = 0;
             for (const Step& step : c.steps) {
@@ -300,9 +277,9 @@ private slots:
                 switch (step.what) {
                 case Type: type_text(w, step.text); break;
                 case Paste: paste(w, step.text); break;
-                case Caret: set_caret(w, static_cast<int>(shown(w).indexOf(step.text) + step.text.size())); break;
+                case Caret: set_caret(w, static_cast<int>(shown_text(w).indexOf(step.text) + step.text.size())); break;
                 case Select: {
-                    const int from = static_cast<int>(shown(w).indexOf(step.text));
+                    const int from = static_cast<int>(shown_text(w).indexOf(step.text));
                     if (auto* line = qobject_cast<QLineEdit*>(w)) line->setSelection(from, static_cast<int>(step.text.size()));
                     break;
                 }
@@ -310,7 +287,7 @@ private slots:
                 case RedoZ: QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); break;
                 case RedoY: QTest::keyClick(w, Qt::Key_Y, Qt::ControlModifier); break;
                 }
-                QVERIFY2(shown(w) == step.after, where.c_str());
+                QVERIFY2(shown_text(w) == step.after, where.c_str());
                 QVERIFY2(widget_is_model(c.box), where.c_str());
             }
             cleanup();
@@ -321,7 +298,7 @@ private slots:
     // same pixels at its left as it shows of the text's first words alone.
     void a_read_only_line_shows_the_start_of_its_text()
     {
-        auto* message = qobject_cast<QLineEdit*>(widget("message_window"));
+        auto* message = widget<QLineEdit>("message_window");
         QVERIFY(message->isReadOnly());
         // As far as "Wrote" reaches, with the frame and margin before it.
         const int left = QFontMetrics(message->font()).horizontalAdvance(QStringLiteral("Wrote")) + 3;
@@ -347,7 +324,7 @@ private slots:
         for (int i = 1; i <= 60; ++i) long_text += "Line " + std::to_string(i) + " of a long description\r\n";
         window_->form().background_explanations.text = long_text;
         window_->mirror();
-        auto* description = qobject_cast<QPlainTextEdit*>(widget("background_explanations"));
+        auto* description = widget<QPlainTextEdit>("background_explanations");
         QScrollBar* bar = description->verticalScrollBar();
         QVERIFY(bar->isVisible() && bar->isEnabled() && bar->maximum() > bar->pageStep());
         description->setFocus();

@@ -20,18 +20,10 @@
 #include "planner_icon.h"
 #include "planner_window.h"
 #include "qt_platform.h"
+#include "sheet_file/save_request.h"
 #include "stand_ins.h"
 
 using namespace tessmar;
-
-namespace {
-
-SaveAsRequest sheet_request(const QString& folder)
-{
-    return SaveAsRequest{"Save character sheet", {"Text files (*.txt)", "All files (*)"}, "txt", folder.toStdString()};
-}
-
-}  // namespace
 
 class WindowDesktopTest : public QObject {
     Q_OBJECT
@@ -188,7 +180,7 @@ private slots:
                     QVERIFY(file.open(QIODevice::WriteOnly));
                 }
             }
-            SaveFileDialog dialog(nullptr, sheet_request(folder.path()));
+            SaveFileDialog dialog(nullptr, character_sheet_request(folder.path().toStdString()));
             dialog.setOption(QFileDialog::DontUseNativeDialog);
             dialog.show();
             QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -236,7 +228,7 @@ private slots:
         pdf_inside.close();
         QVERIFY(QMimeDatabase().mimeTypeForFile(pdf_inside.fileName()).name() == QStringLiteral("application/pdf"));
 
-        SaveFileDialog dialog(nullptr, sheet_request(folder.path()));
+        SaveFileDialog dialog(nullptr, character_sheet_request(folder.path().toStdString()));
         const QAbstractFileIconProvider* icons = dialog.iconProvider();
         QVERIFY(dynamic_cast<const NameOnlyIconProvider*>(icons) != nullptr);
         const QString by_name = QMimeDatabase().mimeTypeForName(QStringLiteral("application/octet-stream")).comment();

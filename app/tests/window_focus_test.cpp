@@ -9,11 +9,9 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 #include <cerrno>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,11 +25,6 @@
 using namespace tessmar;
 
 namespace {
-
-int colour_distance(QColor a, QColor b)
-{
-    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
-}
 
 // A pixel that the focus changed plainly, not a shade.
 bool changed(const QImage& before, const QImage& after, QPoint at)
@@ -52,44 +45,10 @@ int changed_run(const QImage& before, const QImage& after, QPoint from, QPoint s
 
 }  // namespace
 
-class WindowFocusTest : public QObject {
+class WindowFocusTest : public QObject, private WindowUnderTest {
     Q_OBJECT
 
 private:
-    StubSaveDialog save_dialog_;
-    StubProgramEnd program_end_;
-    std::unique_ptr<PlannerWindow> window_;
-    ModalDialogWatch modal_watch_;  // a modal dialog would wait for a user who is not there
-
-    template <class W>
-    W* widget(std::string_view name)
-    {
-        W* found = qobject_cast<W*>(window_->widget_of(name));
-        if (found == nullptr) qWarning("no widget of that kind for %s", std::string(name).c_str());
-        return found;
-    }
-
-    QPoint row_centre(QListWidget* list, int row)
-    {
-        list->scrollToItem(list->item(row));  // as the user scrolls to it
-        return list->visualItemRect(list->item(row)).center();
-    }
-
-    void click_row(QListWidget* list, int row)
-    {
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row_centre(list, row));
-    }
-
-    // A user's double click as the platform delivers it: press, release, double click, release.
-    void double_click(QListWidget* list, int row)
-    {
-        const QPoint at = row_centre(list, row);
-        QTest::mousePress(list->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
-    }
-
     // The window's picture around a control: the control and 4 pixels on each side.
     QImage around(const QWidget* control)
     {
@@ -106,21 +65,11 @@ private slots:
 
     void init()
     {
-        save_dialog_ = StubSaveDialog{};
-        window_ = std::make_unique<PlannerWindow>(save_dialog_, program_end_);
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-        window_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-        modal_watch_.start();
+        open_window();
+        make_active();
     }
 
-    void cleanup()
-    {
-        const QString modal = modal_watch_.stop();
-        window_.reset();
-        QVERIFY2(modal.isEmpty(), qPrintable("a modal dialog opened: " + modal));
-    }
+    void cleanup() { close_window(); }
 
     // Every reason a save meets reads whole in message_window, measured in the
     // box's own font against the room its frame and margins leave for text.
@@ -254,8 +203,7 @@ private slots:
         other.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&other));
         QVERIFY(!frame.isVisible());
-        window_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        make_active();
         QVERIFY(frame.isVisible());
         QCOMPARE(frame.framed(), strength);
 
@@ -272,8 +220,7 @@ private slots:
         QCOMPARE(frame.framed(), nullptr);
         QVERIFY(!frame.isVisible());
         dialog.close();
-        window_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        make_active();
         QTRY_VERIFY(frame.isVisible());
         QCOMPARE(frame.framed(), strength);
     }
