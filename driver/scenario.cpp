@@ -29,6 +29,16 @@ struct ScriptError {
     std::string reason;
 };
 
+// One character of a value as scripts print it: CR as \r, LF as \n, backslash
+// as \\, any other as it is.
+void append_printed(std::string& text, char c)
+{
+    if (c == '\r') text += "\\r";
+    else if (c == '\n') text += "\\n";
+    else if (c == '\\') text += "\\\\";
+    else text += c;
+}
+
 // A word of the script as an error repeats it: line breaks and backslashes
 // escaped as values are printed, other control characters (NUL among them) as
 // \xHH, and a long word cut after 80 characters.
@@ -43,15 +53,12 @@ std::string shown(std::string_view word)
         const bool starts_character = (byte & 0xC0) != 0x80;
         if (starts_character && characters == shown_characters) break;
         if (starts_character) ++characters;
-        if (byte == '\r') text += "\\r";
-        else if (byte == '\n') text += "\\n";
-        else if (byte == '\\') text += "\\\\";
-        else if (byte < 0x20 || byte == 0x7F) {
+        if ((byte < 0x20 && byte != '\r' && byte != '\n') || byte == 0x7F) {
             char escaped[5];
             std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
             text += escaped;
         } else {
-            text += static_cast<char>(byte);
+            append_printed(text, static_cast<char>(byte));
         }
     }
     if (i < word.size()) text += "... (cut, " + std::to_string(word.size()) + " bytes in all)";
@@ -370,12 +377,7 @@ std::string escape_value(std::string_view text)
 {
     std::string escaped;
     escaped.reserve(text.size());
-    for (char c : text) {
-        if (c == '\r') escaped += "\\r";
-        else if (c == '\n') escaped += "\\n";
-        else if (c == '\\') escaped += "\\\\";
-        else escaped += c;
-    }
+    for (char c : text) append_printed(escaped, c);
     return escaped;
 }
 

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "magick_tech/catalogue.h"
+#include "sheet/attribute_lines.h"
 #include "window/form1.h"
 
 namespace tessmar {
@@ -31,10 +32,10 @@ struct ItemKind {
     std::int16_t Form1::*count;  // items owned
     ListBox& (*group_list)(Form1&);
     ListBox& (*item_list)(Form1&);
-    // The Adjusted box that a purchase reads, and the Base box that may not
-    // drop below what an owned item needs.
-    TextBox& (*attribute)(Form1&);
-    TextBox& (*base_attribute)(Form1&);
+    // The attribute line that gates the kind (attribute_rows): a purchase reads
+    // its Adjusted box, and its Base box may not drop below what an owned item
+    // needs.
+    std::size_t attribute_line;
     void (Form1::*lowering_check)(std::string_view current, std::int16_t& ok);
     // Item k needs an attribute of first_need + need_step * k.
     int first_need;
@@ -49,6 +50,8 @@ struct ItemKind {
     static constexpr int items = static_cast<int>(Items);
 
     constexpr int needed(std::size_t position) const { return first_need + need_step * static_cast<int>(position); }
+    TextBox& attribute(Form1& form) const { return form.attribute_lines()[attribute_line].adjusted; }
+    TextBox& base_attribute(Form1& form) const { return form.attribute_lines()[attribute_line].base; }
     // The highlighted group and item as rows of the tables; nothing when none
     // is highlighted.
     std::optional<std::size_t> highlighted_group(Form1& form) const { return group_list(form).highlighted_row(Groups); }
@@ -73,8 +76,7 @@ inline constexpr SpellKind spell_kind{
     .count = &Form1::spellcount,
     .group_list = [](Form1& form) -> ListBox& { return form.Magick_list; },
     .item_list = [](Form1& form) -> ListBox& { return form.Spell_list; },
-    .attribute = [](Form1& form) -> TextBox& { return form.Adjwillpower; },
-    .base_attribute = [](Form1& form) -> TextBox& { return form.Willpower; },
+    .attribute_line = attribute_index("Willpower"),
     .lowering_check = &Form1::spellprecheck,
     .first_need = 6,
     .need_step = 3,
@@ -100,8 +102,7 @@ inline constexpr SchematicKind schematic_kind{
     .count = &Form1::techcount,
     .group_list = [](Form1& form) -> ListBox& { return form.Tech_list; },
     .item_list = [](Form1& form) -> ListBox& { return form.Schematic_list; },
-    .attribute = [](Form1& form) -> TextBox& { return form.Adjintelligence; },
-    .base_attribute = [](Form1& form) -> TextBox& { return form.Intelligence; },
+    .attribute_line = attribute_index("Intelligence"),
     .lowering_check = &Form1::techprecheck,
     .first_need = 7,
     .need_step = 2,

@@ -93,16 +93,9 @@ void buy_highlighted(Form1& form, const Kind& kind)
         return;
     }
 
-    const bool enough = kind.attribute(form).value() >= kind.needed(position);
-    if (position == 0) {
-        if (enough) buy(form, kind, group, position);
-        else form.message_window.text = kind.raise_attribute;
-        return;
-    }
-
-    if (enough && owned[position - 1] != flag_false) buy(form, kind, group, position);
-    else if (enough) form.message_window.text = rule.missing_previous;
-    else form.message_window.text = kind.raise_attribute;
+    if (kind.attribute(form).value() < kind.needed(position)) form.message_window.text = kind.raise_attribute;
+    else if (position > 0 && owned[position - 1] == flag_false) form.message_window.text = rule.missing_previous;
+    else buy(form, kind, group, position);
 }
 
 }  // namespace

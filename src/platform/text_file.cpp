@@ -262,18 +262,29 @@ public:
     }
 
 private:
-    int create_named()
+    // Makes a file under a fresh temporary name with make(path), which answers 0
+    // or an error: the path made is the one to remove; a name that is taken
+    // meanwhile (EEXIST) is tried again with another.
+    template <class Make>
+    int under_fresh_name(Make make)
     {
         for (int attempt = 0; attempt < 100; ++attempt) {
             const std::string path = folder_ + "/" + temporary_name(name_);
-            fd_ = FileDescriptor(::open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666));
-            if (fd_.get() >= 0) {
-                temporary_path_ = path;
-                return 0;
-            }
-            if (errno != EEXIST) return errno;
+            const int error = make(path);
+            if (error == 0) temporary_path_ = path;
+            if (error != EEXIST) return error;
         }
         return EEXIST;
+    }
+
+    int create_named()
+    {
+        return under_fresh_name([this](const std::string& path) {
+            const int fd = ::open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
+            if (fd < 0) return errno;
+            fd_ = FileDescriptor(fd);
+            return 0;
+        });
     }
 
 #ifndef TESSMAR_PORTABLE_FILES
@@ -289,13 +300,7 @@ private:
 
     int link_unnamed_to_temporary_name()
     {
-        for (int attempt = 0; attempt < 100; ++attempt) {
-            const std::string path = folder_ + "/" + temporary_name(name_);
-            const int error = link_unnamed(path);
-            if (error == 0) temporary_path_ = path;
-            if (error != EEXIST) return error;
-        }
-        return EEXIST;
+        return under_fresh_name([this](const std::string& path) { return link_unnamed(path); });
     }
 #endif
 

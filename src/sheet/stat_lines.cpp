@@ -72,9 +72,10 @@ void sell_point(Form1& form, std::size_t index)
     form.refresh_derived_statistics(line.row.feeds);
 }
 
-// A line whose Base may not drop below what an owned item of the kind needs.
+// The line that gates the kind: its Base may not drop below what an owned item
+// of the kind needs.
 template <class Kind>
-void sell_point_unless_owned_items_need_it(Form1& form, const Kind& kind, std::size_t index)
+void sell_point_unless_owned_items_need_it(Form1& form, const Kind& kind)
 {
     form.okflag = flag_false;
     (form.*kind.lowering_check)(kind.base_attribute(form).text, form.okflag);
@@ -82,7 +83,7 @@ void sell_point_unless_owned_items_need_it(Form1& form, const Kind& kind, std::s
         form.message_window.text = kind.lowering_refused;
         return;
     }
-    sell_point(form, index);
+    sell_point(form, kind.attribute_line);
 }
 
 constexpr std::size_t ST = attribute_index("Strength");
@@ -105,9 +106,9 @@ void Form1::DX_minus_Click() { sell_point(*this, DX); }
 void Form1::BE_plus_Click() { buy_point(*this, BE); }
 void Form1::BE_minus_Click() { sell_point(*this, BE); }
 void Form1::IN_plus_Click() { buy_point(*this, IN); }
-void Form1::IN_minus_Click() { sell_point_unless_owned_items_need_it(*this, schematic_kind, IN); }
+void Form1::IN_minus_Click() { sell_point_unless_owned_items_need_it(*this, schematic_kind); }
 void Form1::WP_plus_Click() { buy_point(*this, WP); }
-void Form1::WP_minus_Click() { sell_point_unless_owned_items_need_it(*this, spell_kind, WP); }
+void Form1::WP_minus_Click() { sell_point_unless_owned_items_need_it(*this, spell_kind); }
 void Form1::PE_plus_Click() { buy_point(*this, PE); }
 void Form1::PE_minus_Click() { sell_point(*this, PE); }
 void Form1::CH_plus_Click() { buy_point(*this, CH); }
