@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
+#include <QSignalBlocker>
 
 #include <algorithm>
 
@@ -14,7 +15,28 @@
 
 namespace tessmar {
 
-BoxLineEdit::BoxLineEdit(const TextBox& box, QWidget* parent) : QLineEdit(parent), box_(box) {}
+BoxLineEdit::BoxLineEdit(TextBox& box, QWidget* parent, const RunEvent& run) : QLineEdit(parent), box_(box)
+{
+    setObjectName(qt_text(box.name()));
+    // textEdited comes from the user only, never from setText.
+    connect(this, &QLineEdit::textEdited, this, [this, run](const QString& edited) {
+        // The widget gets no more than the model takes; should the model take
+        // less all the same, mirror() shows what it took.
+        const qsizetype caret = run_user_edit(box_, edited, cursorPosition(), run);
+        if (text() != edited) setCursorPosition(static_cast<int>(caret));
+    });
+}
+
+void BoxLineEdit::mirror()
+{
+    mirror_box_look(box_, this);
+    const QString shown = qt_text(box_.text);
+    if (text() != shown) {
+        const QSignalBlocker quiet(this);
+        setText(shown);
+        if (box_.read_only) setCursorPosition(0);  // a long text shows its start
+    }
+}
 
 QString BoxLineEdit::fitting(const QString& offered, qsizetype from, qsizetype to) const
 {

@@ -1,11 +1,11 @@
-// The widget of a one-line text box: a QLineEdit that gets no more of an
-// input than its box keeps.
+// A one-line text box's widget: a QLineEdit that gets no more of an input
+// than its box keeps, the user's typing handed to the model as one edit.
 #pragma once
 
 #include <QClipboard>
 #include <QLineEdit>
 
-#include "platform/controls.h"
+#include "control_widget.h"
 
 namespace tessmar {
 
@@ -14,9 +14,10 @@ namespace tessmar {
 // it, so that the widget never holds more than the box and each input stays
 // one step of the widget's undo history. The widget sets no maximum length of
 // its own, which would count UTF-16 units.
-class BoxLineEdit final : public QLineEdit {
+class BoxLineEdit final : public QLineEdit, public ControlWidget {
 public:
-    BoxLineEdit(const TextBox& box, QWidget* parent);
+    BoxLineEdit(TextBox& box, QWidget* parent, const RunEvent& run);
+    void mirror() override;
 
     // Pastes the clipboard's text, or the selection's (a middle click), as
     // much of it as the box takes, in place of the selected text, as one undo step.
@@ -37,7 +38,7 @@ private:
     // Ends the step of the undo history that consecutive insertions make.
     void end_undo_step();
 
-    const TextBox& box_;
+    TextBox& box_;
 };
 
 }  // namespace tessmar

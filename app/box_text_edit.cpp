@@ -5,6 +5,7 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTextCursor>
 
 #include <algorithm>
@@ -13,7 +14,41 @@
 
 namespace tessmar {
 
-BoxTextEdit::BoxTextEdit(const TextBox& box, QWidget* parent) : QPlainTextEdit(parent), box_(box) {}
+BoxTextEdit::BoxTextEdit(TextBox& box, QWidget* parent, const RunEvent& run) : QPlainTextEdit(parent), box_(box)
+{
+    setObjectName(qt_text(box.name()));
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTabChangesFocus(true);
+    // textChanged also follows setPlainText: mirror() blocks it there.
+    connect(this, &QPlainTextEdit::textChanged, this, [this, run] {
+        const QString edited = toPlainText();
+        const qsizetype caret = run_user_edit(box_, edited, textCursor().position(), run);
+        if (toPlainText() == edited) return;
+        // The widget gets no more than the model takes; should the model take
+        // less all the same, mirror() has shown what it took: put the caret
+        // after it.
+        QTextCursor at = textCursor();
+        at.setPosition(static_cast<int>(caret));
+        setTextCursor(at);
+        ensureCursorVisible();
+    });
+}
+
+void BoxTextEdit::mirror()
+{
+    mirror_box_look(box_, this);
+    const QString shown = widget_text(box_);
+    if (toPlainText() == shown) return;
+    const QSignalBlocker quiet(this);
+    const int cursor = textCursor().position();
+    setPlainText(shown);  // shows the top of a new text
+    if (!box_.read_only) {
+        QTextCursor at = textCursor();
+        at.setPosition(std::min<int>(cursor, document()->characterCount() - 1));
+        setTextCursor(at);
+    }
+}
 
 QString BoxTextEdit::fitting(const QString& offered, qsizetype from, qsizetype to) const
 {

@@ -1,10 +1,11 @@
-// The widget of a multi-line text box: a QPlainTextEdit that gets no more of
-// an input than its box keeps, and that a read-only box scrolls by the keys.
+// A multi-line text box's widget: a QPlainTextEdit with a vertical scroll bar
+// that gets no more of an input than its box keeps, and that a read-only box
+// scrolls by the keys; the model holds line breaks as CR LF.
 #pragma once
 
 #include <QPlainTextEdit>
 
-#include "platform/controls.h"
+#include "control_widget.h"
 
 namespace tessmar {
 
@@ -12,9 +13,10 @@ namespace tessmar {
 // middle click, a drop) is cut to what the box takes before the widget applies
 // it, so that the widget never holds more than the box and each input stays
 // one step of the widget's undo history. A paste of no data inserts nothing.
-class BoxTextEdit final : public QPlainTextEdit {
+class BoxTextEdit final : public QPlainTextEdit, public ControlWidget {
 public:
-    BoxTextEdit(const TextBox& box, QWidget* parent);
+    BoxTextEdit(TextBox& box, QWidget* parent, const RunEvent& run);
+    void mirror() override;
 
 protected:
     bool canInsertFromMimeData(const QMimeData* source) const override;
@@ -29,7 +31,7 @@ private:
     // The same, in place of the selection.
     QString fitting(const QString& offered) const;
 
-    const TextBox& box_;
+    TextBox& box_;
 };
 
 }  // namespace tessmar

@@ -1,9 +1,38 @@
-// Painting a label's caption: the edge strokes first, then the letters.
+// A label as a transparent caption, fitted again only when its caption, place
+// or font changes, and painted with its edge strokes first, then the letters.
 #include "caption_label.h"
 
 #include <QPainter>
 
+#include "screen_units.h"
+#include "widget_mirror.h"
+
 namespace tessmar {
+
+CaptionLabel::CaptionLabel(Label& label, QWidget* parent) : QLabel(parent), label_(label)
+{
+    setObjectName(qt_text(label.name()));
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lower();
+}
+
+void CaptionLabel::mirror()
+{
+    const QString caption = qt_text(label_.caption);
+    const QRect place = pixel_rect(label_.place);
+    if (!fitted_ || caption != fitted_caption_ || place != fitted_place_ || label_.font != fitted_for_) {
+        room_ = CaptionRoom::fit(caption, place, screen_font(label_.font), label_.name());
+        fitted_caption_ = caption;
+        fitted_place_ = place;
+        fitted_for_ = label_.font;
+        fitted_ = true;
+    }
+    mirror_common(label_, this, room_.rect, room_.font);
+    set_color(this, QPalette::WindowText, label_.fore_color);
+    if (text() != caption) setText(caption);
+}
 
 void CaptionLabel::paintEvent(QPaintEvent*)
 {

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 
-#include "caption_label.h"
 #include "screen_units.h"
 #include "window/window_description.h"
 

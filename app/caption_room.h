@@ -11,6 +11,13 @@
 
 namespace tessmar {
 
+// A caption's edge: one pixel round its letters, kept inside the label.
+constexpr int caption_edge = 1;
+inline QRect caption_area(const QRect& label)
+{
+    return label.adjusted(caption_edge, caption_edge, -caption_edge, -caption_edge);
+}
+
 // Where a label's caption and the edge around its letters go.
 class CaptionRoom {
 public:
@@ -24,10 +31,9 @@ public:
     // else the place with the face a pixel smaller.
     static CaptionRoom fit(const QString& caption, const QRect& place, const QFont& font, std::string_view name);
 
+private:
     // Whether caption, wrapped at word breaks, fits a room of that size with its edge.
     static bool fits(const QString& caption, QSize room, const QFont& font);
-
-private:
     // Inside the window, and over none of its controls but the named one.
     static bool is_free_picture(const QRect& strip, std::string_view name);
 };

@@ -1,10 +1,30 @@
-// Painting a button's face, edge and caption; Return and Enter as clicks.
+// A button's caption (with no keyboard mnemonics) and colours, its face and
+// edge painted, its clicks (also by Return and Enter) handed to the model.
 #include "face_button.h"
 
 #include <QKeyEvent>
 #include <QPainter>
 
+#include "widget_mirror.h"
+
 namespace tessmar {
+
+FaceButton::FaceButton(Button& button, QWidget* parent, RunEvent run) : QPushButton(parent), button_(button)
+{
+    setObjectName(qt_text(button.name()));
+    setAutoDefault(false);
+    connect(this, &QPushButton::clicked, this, [this, run] { run([this] { button_.click(); }); });
+}
+
+void FaceButton::mirror()
+{
+    mirror_common(button_, this);
+    QString caption = qt_text(button_.caption);
+    caption.replace(QLatin1Char('&'), QLatin1String("&&"));  // no keyboard mnemonics
+    if (text() != caption) setText(caption);
+    set_color(this, QPalette::Button, button_.back_color);
+    set_color(this, QPalette::ButtonText, system_color::button_text);
+}
 
 void FaceButton::paintEvent(QPaintEvent*)
 {

@@ -16,7 +16,7 @@
 namespace tessmar {
 
 PlannerWindow::PlannerWindow(SaveAsDialog& save_dialog, ProgramEnd& program_end, QWidget* parent)
-    : QWidget(parent), program_end_(program_end), form_(save_dialog, program_end)
+    : FormHolder(save_dialog, program_end), QWidget(parent), program_end_(program_end)
 {
     const WindowDescription& window = form1_window();
     setObjectName(QStringLiteral("Form1"));
@@ -31,7 +31,7 @@ PlannerWindow::PlannerWindow(SaveAsDialog& save_dialog, ProgramEnd& program_end,
 
     const RunEvent run = [this](const std::function<void()>& event) { run_event(event); };
     for (Control* control : form_.controls().in_order())
-        if (auto view = make_view(*control, this, run)) views_.push_back(std::move(view));
+        if (ControlWidget* widget = make_control_widget(*control, this, run)) widgets_.push_back(widget);
 
     form_.Form_Load();
     mirror();
@@ -42,8 +42,7 @@ PlannerWindow::PlannerWindow(SaveAsDialog& save_dialog, ProgramEnd& program_end,
 void PlannerWindow::apply_tab_order()
 {
     const auto order = form1_tab_order();
-    for (const auto& view : views_) {
-        QWidget* widget = view->widget();
+    for (QWidget* widget : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         const std::string name = widget->objectName().toStdString();
         const bool listed = std::find(order.begin(), order.end(), name) != order.end();
         // A listed control takes Tab even when it is a read-only box; the others
@@ -62,13 +61,8 @@ void PlannerWindow::apply_tab_order()
         if (QWidget* first = widget_of(order.front())) first->setFocus(Qt::OtherFocusReason);
 }
 
-PlannerWindow::~PlannerWindow()
-{
-    // The frame goes first, so that it follows no focus through the window's
-    // end; the widgets go before the views whose handlers their signals reach.
-    delete focus_frame_;
-    for (const auto& view : views_) delete view->widget();
-}
+// The frame goes first, so that it follows no focus through the window's end.
+PlannerWindow::~PlannerWindow() { delete focus_frame_; }
 
 QWidget* PlannerWindow::widget_of(std::string_view name) const
 {
@@ -78,7 +72,7 @@ QWidget* PlannerWindow::widget_of(std::string_view name) const
 
 void PlannerWindow::mirror()
 {
-    for (const auto& view : views_) view->mirror();
+    for (ControlWidget* widget : widgets_) widget->mirror();
 }
 
 void PlannerWindow::run_event(const std::function<void()>& event)

@@ -7,11 +7,10 @@
 #include <QWidget>
 
 #include <functional>
-#include <memory>
 #include <string_view>
 #include <vector>
 
-#include "control_views.h"
+#include "control_widget.h"
 #include "platform/platform.h"
 #include "window/form1.h"
 
@@ -19,7 +18,16 @@ namespace tessmar {
 
 class FocusFrame;
 
-class PlannerWindow : public QWidget {
+// Holds the model ahead of the window's QWidget base, so that Form1 is built
+// before the widgets and outlives them: Qt deletes a window's child widgets
+// only in its own destructor, and a widget keeps its control to the end.
+class FormHolder {
+protected:
+    FormHolder(SaveAsDialog& save_dialog, ProgramEnd& program_end) : form_(save_dialog, program_end) {}
+    Form1 form_;
+};
+
+class PlannerWindow : private FormHolder, public QWidget {
 public:
     // Builds the widgets from Form1's controls and raises its load event.
     PlannerWindow(SaveAsDialog& save_dialog, ProgramEnd& program_end, QWidget* parent = nullptr);
@@ -46,9 +54,8 @@ private:
     void apply_tab_order();
 
     ProgramEnd& program_end_;
-    Form1 form_;
     QImage picture_;  // over the pixels built into the program
-    std::vector<std::unique_ptr<ControlView>> views_;
+    std::vector<ControlWidget*> widgets_;  // every control's widget; owned by the window as its children
     FocusFrame* focus_frame_ = nullptr;  // a child widget, owned by the window
 };
 

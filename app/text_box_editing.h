@@ -1,4 +1,4 @@
-// What the one-line and multi-line text box views share: the box's text as
+// What the one-line and multi-line text box widgets share: the box's text as
 // its widget holds it, what the box takes of an input before the widget gets
 // it, a user's change handed to the model as one edit at the caret, and the
 // box's look and read-only flag on its widget.
@@ -7,7 +7,7 @@
 #include <QKeyEvent>
 #include <QString>
 
-#include "control_views.h"
+#include "control_widget.h"
 #include "widget_mirror.h"
 
 namespace tessmar {

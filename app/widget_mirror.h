@@ -1,5 +1,5 @@
-// What the views of every kind share: making a control's widget and showing the
-// control's place, font, tooltip, visibility and colours on it.
+// What the widgets of every kind share: showing the control's place, font,
+// tooltip, visibility and colours on it.
 #pragma once
 
 #include <QFont>
@@ -9,23 +9,12 @@
 #include <QWidget>
 
 #include <string>
-#include <utility>
 
 #include "platform/controls.h"
 
 namespace tessmar {
 
 inline QString qt_text(const std::string& text) { return QString::fromStdString(text); }
-
-// A new widget of type W made from args (its constructor's, the parent among
-// them), named after the control.
-template <class W, class... Args>
-W* make_widget(const Control& control, Args&&... args)
-{
-    auto* widget = new W(std::forward<Args>(args)...);
-    widget->setObjectName(qt_text(control.name()));
-    return widget;
-}
 
 // Sets one palette role of widget to color, unless it holds it already.
 void set_color(QWidget* widget, QPalette::ColorRole role, Color color);
