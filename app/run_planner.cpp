@@ -4,7 +4,10 @@
 #include <QApplication>
 
 #include "planner_window.h"
-#include "qt_platform.h"
+#include "fixed_frame.h"
+#include "planner_style.h"
+#include "qt_program_end.h"
+#include "qt_save_as_dialog.h"
 
 namespace tessmar {
 

@@ -19,7 +19,9 @@
 #include <vector>
 
 #include "planner_window.h"
-#include "qt_platform.h"
+#include "planner_style.h"
+#include "qt_program_end.h"
+#include "save_file_dialog.h"
 #include "screen_units.h"
 #include "sheet_file/save_request.h"
 #include "window/window_description.h"

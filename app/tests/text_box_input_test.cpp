@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "planner_window.h"
-#include "qt_platform.h"
+#include "planner_style.h"
 #include "stand_ins.h"
 #include "text_box_editing.h"
 #include "window_test_support.h"

@@ -19,7 +19,9 @@
 
 #include "planner_icon.h"
 #include "planner_window.h"
-#include "qt_platform.h"
+#include "planner_style.h"
+#include "save_file_dialog.h"
+#include "name_only_icon_provider.h"
 #include "sheet_file/save_request.h"
 #include "stand_ins.h"
 
