@@ -2,6 +2,7 @@
 #include "planner_window.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QPainter>
 
 #include <algorithm>
@@ -33,6 +34,9 @@ PlannerWindow::PlannerWindow(SaveAsDialog& save_dialog, ProgramEnd& program_end,
     for (Control* control : form_.controls().in_order())
         if (ControlWidget* widget = make_control_widget(*control, this, run)) widgets_.push_back(widget);
 
+    for (const Control* control : form_.controls().in_order())
+        if (!control->labelled_by.empty())
+            if (auto* label = qobject_cast<QLabel*>(widget_of(control->labelled_by))) label->setBuddy(widget_of(control->name()));
     form_.Form_Load();
     mirror();
     apply_tab_order();

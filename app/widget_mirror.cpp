@@ -1,5 +1,5 @@
 // Showing the state that every control has (place, font, tooltip, visibility,
-// colours) on its widget, changing only what differs.
+// accessible name, colours) on its widget, changing only what differs.
 #include "widget_mirror.h"
 
 #include "screen_units.h"
@@ -28,6 +28,8 @@ void mirror_common(const Control& control, QWidget* widget, const QRect& rect, c
     const QString tip = qt_text(control.tooltip);
     if (widget->toolTip() != tip) widget->setToolTip(tip);
     if (widget->isHidden() == control.visible) widget->setVisible(control.visible);
+    const QString name = qt_text(control.accessible_name);
+    if (!name.isEmpty() && widget->accessibleName() != name) widget->setAccessibleName(name);
 }
 
 void mirror_common(const Control& control, QWidget* widget)

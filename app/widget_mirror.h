@@ -23,7 +23,7 @@ void set_color(QWidget* widget, QPalette::ColorRole role, Color color);
 // its own (text boxes and lists).
 void set_box_colors(QWidget* widget, Color back_color, Color fore_color);
 
-// What every kind shares: place, font, tooltip, visibility; at the control's
+// What every kind shares: place, font, tooltip, visibility, accessible name; at the control's
 // own place and font, or at the given ones.
 void mirror_common(const Control& control, QWidget* widget);
 void mirror_common(const Control& control, QWidget* widget, const QRect& rect, const QFont& font);

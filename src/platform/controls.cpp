@@ -12,6 +12,12 @@ double TextBox::value() const { return box_number(text); }
 
 void TextBox::set_value(double v) { text = box_text(v); }
 
+void TextBox::say(std::string message)
+{
+    text = std::move(message);
+    ++said_;
+}
+
 namespace {
 
 // Length in bytes of the valid UTF-8 sequence that starts at text[i]; 0 where

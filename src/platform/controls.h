@@ -59,6 +59,12 @@ public:
     Font font;
     std::string tooltip;
     bool visible = true;
+    // For assistive technology: the control's name where its caption does not
+    // give it, the label that names it, and the controls whose new values a
+    // user's action on it tells (see window/spoken_result.h).
+    std::string accessible_name;
+    std::string labelled_by;
+    std::vector<std::string> reports;
 
 private:
     std::string name_;
@@ -98,12 +104,20 @@ public:
     // A user's typing that replaces the whole text, by the rules of edit().
     void type(std::string_view typed);
 
+    // Shows a message: sets the text and counts it as said once more, so that a screen reader speaks it even when it repeats the one before.
+    void say(std::string message);
+    std::uint32_t times_said() const { return said_; }
+
     std::string text;
     Color back_color = system_color::window_background;
     Color fore_color = system_color::window_text;
     bool read_only = true;
     bool multi_line = false;
     int max_length = 0;  // 0: no limit
+    bool live = false;   // each new message in it is told at once
+
+private:
+    std::uint32_t said_ = 0;
 };
 
 class Label : public Control {

@@ -19,6 +19,7 @@ std::unique_ptr<Control> build(const ControlDescription& described)
         box->read_only = described.read_only;
         box->multi_line = described.multi_line;
         box->max_length = described.max_length;
+        box->live = described.live;
         control = std::move(box);
         break;
     }
@@ -52,6 +53,10 @@ std::unique_ptr<Control> build(const ControlDescription& described)
     control->font = described.font;
     control->tooltip = described.tooltip;
     control->visible = described.visible;
+    control->accessible_name = described.accessible_name;
+    control->labelled_by = described.labelled_by;
+    for (std::string_view report : described.reports)
+        if (!report.empty()) control->reports.emplace_back(report);
     return control;
 }
 

@@ -2,6 +2,7 @@
 // its 166 controls in one table. Form1, the Qt layer and the tests read it.
 #pragma once
 
+#include <array>
 #include <span>
 #include <string_view>
 
@@ -28,6 +29,11 @@ struct ControlDescription {
     bool multi_line = false;  // text boxes
     int max_length = 0;       // text boxes; 0 is no limit
     bool sorted = false;      // list boxes
+    // What assistive technology reads of the control.
+    std::string_view accessible_name{};  // empty: its caption, or the label that names it
+    std::string_view labelled_by{};      // the label beside it on screen that names it
+    std::array<std::string_view, 3> reports{};  // boxes or labels whose new values a user's action on it tells
+    bool live = false;                          // text boxes: each new message in it is told at once
 };
 
 struct WindowDescription {
