@@ -8,9 +8,8 @@
 
 #include <cstdio>
 #include <string>
-#include <vector>
 
-#include "pixel_rows.h"
+#include "picture_source.h"
 
 namespace {
 
@@ -29,35 +28,21 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "planner-icon-tool: %s is not a picture it can draw\n", argv[1]);
         return 1;
     }
-    std::FILE* out = std::fopen(argv[2], "w");
-    if (out == nullptr) {
-        std::perror(argv[2]);
-        return 1;
-    }
-    std::fputs("// Made by planner-icon-tool when the program was built: the planner's icon,\n"
-               "// drawn from its SVG file at each size, R G B A bytes (premultiplied) a pixel.\n"
-               "#include <QImage>\n"
-               "#include <QPixmap>\n\n"
-               "#include \"planner_icon.h\"\n\n"
-               "namespace tessmar {\n\n"
-               "namespace {\n",
-               out);
-    std::vector<QImage> images;
+    std::FILE* out = tessmar::open_picture_source(
+        argv[2], "planner-icon-tool", "The planner's icon at each size, R G B A bytes (premultiplied) a pixel.",
+        "#include <QImage>\n#include <QPixmap>\n\n#include \"planner_icon.h\"\n");
+    if (out == nullptr) return 1;
+    std::string reader = "QIcon built_planner_icon()\n{\n    QIcon icon;\n";
     for (const int size : sizes) {
         QImage image(size, size, QImage::Format_RGBA8888_Premultiplied);
         image.fill(Qt::transparent);
         QPainter painter(&image);
         svg.render(&painter);
         painter.end();
-        tessmar::write_pixel_rows(out, "pixels_" + std::to_string(size), image);
-        images.push_back(image);
+        const std::string name = "pixels_" + std::to_string(size);
+        tessmar::write_pixel_rows(out, name, image);
+        reader += "    icon.addPixmap(QPixmap::fromImage(QImage(" + tessmar::image_arguments(name, image) + ")));\n";
     }
-    std::fputs("\n}  // namespace\n\nQIcon built_planner_icon()\n{\n    QIcon icon;\n", out);
-    for (const QImage& image : images)
-        std::fprintf(out,
-                     "    icon.addPixmap(QPixmap::fromImage(QImage(pixels_%d[0], %d, %d, %d, "
-                     "QImage::Format_RGBA8888_Premultiplied)));\n",
-                     image.width(), image.width(), image.height(), tessmar::pixel_row_stride(image));
-    std::fputs("    return icon;\n}\n\n}  // namespace tessmar\n", out);
-    return std::fclose(out) == 0 ? 0 : 1;
+    reader += "    return icon;\n}\n";
+    return tessmar::close_picture_source(out, argv[2], reader) ? 0 : 1;
 }

@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <string>
 
-#include "pixel_rows.h"
+#include "picture_source.h"
 #include "window/window_description.h"
 #include "wood_picture.h"
 
@@ -36,31 +36,18 @@ int main(int argc, char** argv)
     // Every colour is in the table, so each pixel maps to its own colour exactly.
     const QImage indexed = picture.convertToFormat(QImage::Format_Indexed8, colours, Qt::ThresholdDither);
 
-    std::FILE* out = std::fopen(argv[1], "w");
-    if (out == nullptr) {
-        std::perror(argv[1]);
-        return 1;
-    }
-    std::fputs("// Made by wood-picture-tool when the program was built: the window's wood\n"
-               "// picture, one byte a pixel, one padded row a line, indexing its table of colours.\n"
-               "#include <QList>\n\n"
-               "#include <iterator>\n\n"
-               "#include \"wood_picture.h\"\n\n"
-               "namespace tessmar {\n\n"
-               "namespace {\n\n"
-               "const QRgb colours[] = {",
-               out);
+    std::FILE* out = tessmar::open_picture_source(
+        argv[1], "wood-picture-tool", "The window's wood picture, one byte a pixel indexing its table of colours.",
+        "#include <QList>\n\n#include <iterator>\n\n#include \"wood_picture.h\"\n");
+    if (out == nullptr) return 1;
+    std::fputs("\nconst QRgb colours[] = {", out);
     for (qsizetype i = 0; i < colours.size(); ++i)
         std::fprintf(out, "%s0x%08x,", i % 8 == 0 ? "\n    " : " ", colours[i]);
     std::fputs("\n};\n", out);
     tessmar::write_pixel_rows(out, "pixels", indexed);
-    std::fprintf(out,
-                 "\n}  // namespace\n\n"
-                 "QImage built_wood_picture()\n{\n"
-                 "    QImage picture(pixels[0], %d, %d, %d, QImage::Format_Indexed8);\n"
-                 "    picture.setColorTable(QList<QRgb>(std::begin(colours), std::end(colours)));\n"
-                 "    return picture;\n}\n\n"
-                 "}  // namespace tessmar\n",
-                 indexed.width(), indexed.height(), tessmar::pixel_row_stride(indexed));
-    return std::fclose(out) == 0 ? 0 : 1;
+    const std::string reader = "QImage built_wood_picture()\n{\n"
+                               "    QImage picture(" + tessmar::image_arguments("pixels", indexed) + ");\n"
+                               "    picture.setColorTable(QList<QRgb>(std::begin(colours), std::end(colours)));\n"
+                               "    return picture;\n}\n";
+    return tessmar::close_picture_source(out, argv[1], reader) ? 0 : 1;
 }
