@@ -1,77 +1,72 @@
-// Following the application's focus over the window's controls, and painting
-// the frame around the focused one.
+// Setting Qt's focus frame on the window's focused control, placing it by the
+// room around that control, and painting it.
 #include "focus_frame.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QPainter>
+#include <QProxyStyle>
+
+#include <algorithm>
 
 namespace tessmar {
 
-FocusFrame::FocusFrame(QWidget* window) : QWidget(window)
+// The frame's own style, the application's but for the two answers by which QFocusFrame places itself.
+class FocusFrame::Placement final : public QProxyStyle {
+public:
+    explicit Placement(const FocusFrame& frame) : QProxyStyle(QApplication::style()->name()), frame_(frame) {}
+
+    // The margins are the frame's choice for its control, outside it or on its edge.
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (metric == PM_FocusFrameHMargin || metric == PM_FocusFrameVMargin) return frame_.margin();
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+    // Above the control, which the frame covers where it lies on its edge.
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override
+    {
+        if (hint == SH_FocusFrame_AboveWidget) return 1;
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+
+private:
+    const FocusFrame& frame_;
+};
+
+FocusFrame::FocusFrame(QWidget* window) : QFocusFrame(window)
 {
     setObjectName(QStringLiteral("focus_frame"));
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
+    auto* placement = new Placement(*this);
+    placement->setParent(this);  // setStyle does not own it; the frame's child goes with the frame
+    setStyle(placement);
     hide();
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { follow(now); });
 }
 
+// The window's control that holds the focus; QFocusFrame takes a window (the Save As dialog) as none.
 void FocusFrame::follow(QWidget* focused)
 {
-    // The control is the window's direct child that holds the focused widget;
-    // a window of its own in between (the Save As dialog, a child of the
-    // window) is no control, and the frame then hides.
     QWidget* control = focused;
     while (control != nullptr && !control->isWindow() && control->parentWidget() != parentWidget())
         control = control->parentWidget();
-    if (control == this || (control != nullptr && control->isWindow())) control = nullptr;
-    if (control != framed_) {
-        if (framed_) framed_->removeEventFilter(this);
-        framed_ = control;
-        if (framed_) framed_->installEventFilter(this);
-    }
-    fit();
+    setWidget(control);
 }
 
-void FocusFrame::fit()
+// Outside where no control stands that near, to cover none of the control's content (a list's rows); else on its edge.
+int FocusFrame::margin() const
 {
-    if (!framed_ || !framed_->isVisible()) {
-        hide();
-        return;
-    }
-    // Just outside the control where no other control stands that near, so
-    // that the frame covers none of the control's own content (a list's rows
-    // fill it to its frame line); else on the control's edge, inside it.
-    const QRect control = framed_->geometry();
-    const QRect outside = control.adjusted(-thickness, -thickness, thickness, thickness);
-    bool room = parentWidget()->rect().contains(outside);
-    for (const QObject* child : parentWidget()->children()) {
-        if (!room) break;
+    const QWidget* control = widget();
+    if (control == nullptr) return 0;
+    const QRect outside = control->geometry().adjusted(-thickness, -thickness, thickness, thickness);
+    if (!parentWidget()->rect().contains(outside)) return 0;
+    const QObjectList& children = parentWidget()->children();
+    const bool crowded = std::any_of(children.begin(), children.end(), [&](const QObject* child) {
         const auto* other = qobject_cast<const QWidget*>(child);
-        if (other != nullptr && other != this && other != framed_ && !other->isWindow() && other->isVisible() &&
-            other->geometry().intersects(outside))
-            room = false;
-    }
-    const QRect place = room ? outside : control;
-    if (geometry() != place) setGeometry(place);
-    raise();
-    show();
-    update();
-}
-
-bool FocusFrame::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == framed_) {
-        switch (event->type()) {
-        case QEvent::Move:
-        case QEvent::Resize:
-        case QEvent::Show:
-        case QEvent::Hide: fit(); break;
-        default: break;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
+        return other != nullptr && other != this && other != control && !other->isWindow() && other->isVisible() &&
+               other->geometry().intersects(outside);
+    });
+    return crowded ? 0 : thickness;
 }
 
 namespace {

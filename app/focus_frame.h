@@ -3,20 +3,17 @@
 #pragma once
 
 #include <QColor>
-#include <QPointer>
-#include <QWidget>
+#include <QFocusFrame>
 
 namespace tessmar {
 
-// A frame of its own colours around the focused control, above the window's
-// other widgets and transparent to the mouse. It follows the application's
-// focus to any direct child of its window and hides while the focus is
-// elsewhere (another window, a dialog, none); it moves, resizes and hides with
-// the control it frames. It lies just outside the control where the window
+// Qt's focus frame in colours of its own, set on the window's control that has
+// the application's focus and on none while the focus is elsewhere (another
+// window, a dialog, none). It lies just outside the control where the window
 // leaves room for it, and otherwise (a "+" button on its "-" button, a button
 // that touches its box) on the control's edge, inside it: never over another
 // control.
-class FocusFrame final : public QWidget {
+class FocusFrame final : public QFocusFrame {
 public:
     explicit FocusFrame(QWidget* window);
 
@@ -29,19 +26,14 @@ public:
     static QColor light() { return {0xFF, 0xFF, 0xFF}; }
     static QColor blue() { return {0x00, 0x50, 0xFF}; }
 
-    // The control that has the focus, framed while it is shown; nullptr while
-    // the focus is outside the window.
-    QWidget* framed() const { return framed_; }
-
 protected:
     void paintEvent(QPaintEvent*) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void follow(QWidget* focused);
-    void fit();
+    class Placement;
 
-    QPointer<QWidget> framed_;
+    void follow(QWidget* focused);
+    int margin() const;
 };
 
 }  // namespace tessmar

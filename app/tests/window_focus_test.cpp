@@ -182,18 +182,18 @@ private slots:
             return w->geometry().adjusted(-t, -t, t, t);
         };
         QWidget* name = window_->widget_of("PCname");
-        QCOMPARE(frame.framed(), name);
+        QCOMPARE(frame.widget(), name);
         QVERIFY(frame.isVisible());
         QCOMPARE(frame.geometry(), name->geometry());  // its label "Name:" touches it
         QTest::keyClick(name, Qt::Key_Tab);
         QWidget* races = window_->widget_of("Race_Selection");
-        QCOMPARE(frame.framed(), races);
+        QCOMPARE(frame.widget(), races);
         QCOMPARE(frame.geometry(), outside(races));
         // A click on a read-only box moves the focus, and the frame, to it; the
         // Base box touches its "+" button.
         QWidget* strength = window_->widget_of("Strength");
         QTest::mouseClick(strength, Qt::LeftButton);
-        QCOMPARE(frame.framed(), strength);
+        QCOMPARE(frame.widget(), strength);
         QCOMPARE(frame.geometry(), strength->geometry());
         // The frame lets the mouse through to the control below it.
         QCOMPARE(window_->childAt(strength->geometry().topLeft() + QPoint(1, 1)), strength);
@@ -205,7 +205,7 @@ private slots:
         QVERIFY(!frame.isVisible());
         make_active();
         QVERIFY(frame.isVisible());
-        QCOMPARE(frame.framed(), strength);
+        QCOMPARE(frame.widget(), strength);
 
         // A dialog of the window's own (as Save As is) is no control of it:
         // no frame while the focus is in the dialog, the frame back after it.
@@ -217,12 +217,12 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         field->setFocus();
         QTRY_COMPARE(QApplication::focusWidget(), field);
-        QCOMPARE(frame.framed(), nullptr);
+        QCOMPARE(frame.widget(), nullptr);
         QVERIFY(!frame.isVisible());
         dialog.close();
         make_active();
         QTRY_VERIFY(frame.isVisible());
-        QCOMPARE(frame.framed(), strength);
+        QCOMPARE(frame.widget(), strength);
     }
 
     // A purchase is added at the end of the purchases list, which then shows it;
