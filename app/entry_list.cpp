@@ -48,6 +48,12 @@ void EntryList::mirror()
         clear();
         for (const std::string& item : items) addItem(qt_text(item));
         shown_items_ = items;
+        rows_hidden_ = false;
+    }
+    // Qt tells the entries of a hidden list as showing unless their rows are hidden too.
+    if (rows_hidden_ != !list_.visible) {
+        rows_hidden_ = !list_.visible;
+        for (int row = 0; row < count(); ++row) setRowHidden(row, rows_hidden_);
     }
     show_highlight();
     if (appended) scrollToItem(item(count() - 1));  // the newest entry in view

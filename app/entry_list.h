@@ -43,6 +43,7 @@ private:
     RunEvent run_;
     int pressed_row_ = -1;
     std::vector<std::string> shown_items_;
+    bool rows_hidden_ = false;
     bool measured_ = false;  // row_height_ is measured in measured_font_
     QFont measured_font_;
     int row_height_ = 1;

@@ -8,9 +8,13 @@
 #include <algorithm>
 #include <string>
 
+#include "accessibility.h"
+#include "announcer.h"
 #include "focus_frame.h"
 #include "planner_icon.h"
 #include "screen_units.h"
+#include "widget_mirror.h"
+#include "window/spoken_result.h"
 #include "window/window_description.h"
 #include "wood_picture.h"
 
@@ -30,9 +34,12 @@ PlannerWindow::PlannerWindow(SaveAsDialog& save_dialog, ProgramEnd& program_end,
     setFont(screen_font(window.font));
     picture_ = built_wood_picture();
 
-    const RunEvent run = [this](const std::function<void()>& event) { run_event(event); };
-    for (Control* control : form_.controls().in_order())
+    use_planner_accessibility();
+    for (Control* control : form_.controls().in_order()) {
+        const RunEvent run = [this, control](const std::function<void()>& event) { run_event(*control, event); };
         if (ControlWidget* widget = make_control_widget(*control, this, run)) widgets_.push_back(widget);
+    }
+    announcer_ = new Announcer(this);
 
     for (const Control* control : form_.controls().in_order())
         if (!control->labelled_by.empty())
@@ -79,10 +86,18 @@ void PlannerWindow::mirror()
     for (ControlWidget* widget : widgets_) widget->mirror();
 }
 
-void PlannerWindow::run_event(const std::function<void()>& event)
+const Control* PlannerWindow::control_of(const QWidget& widget) const
 {
+    if (widget.parentWidget() != this) return nullptr;
+    return form_.controls().find(widget.objectName().toStdString());
+}
+
+void PlannerWindow::run_event(const Control& source, const std::function<void()>& event)
+{
+    const SpokenResult result(form_.controls(), source);
     event();
     mirror();
+    announcer_->announce(qt_text(result.told()));
 }
 
 void PlannerWindow::paintEvent(QPaintEvent*)

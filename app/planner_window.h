@@ -16,6 +16,7 @@
 
 namespace tessmar {
 
+class Announcer;
 class FocusFrame;
 
 // Holds the model ahead of the window's QWidget base, so that Form1 is built
@@ -38,6 +39,10 @@ public:
     const FocusFrame& focus_frame() const { return *focus_frame_; }
     // The widget that shows the named control; nullptr for none.
     QWidget* widget_of(std::string_view name) const;
+    // The control that a child widget shows; nullptr for none.
+    const Control* control_of(const QWidget& widget) const;
+    // What tells a screen reader the result of each action.
+    const Announcer& announcer() const { return *announcer_; }
     // Shows the whole model on the widgets.
     void mirror();
 
@@ -47,7 +52,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void run_event(const std::function<void()>& event);
+    // Runs a user's event on `source`, shows the window again and tells its result.
+    void run_event(const Control& source, const std::function<void()>& event);
     // Tab follows the window's tab order (read-only boxes in it included) and
     // the first control in it has the focus; every other control takes the
     // focus only from a click.
@@ -57,6 +63,7 @@ private:
     QImage picture_;  // over the pixels built into the program
     std::vector<ControlWidget*> widgets_;  // every control's widget; owned by the window as its children
     FocusFrame* focus_frame_ = nullptr;  // a child widget, owned by the window
+    Announcer* announcer_ = nullptr;     // a child widget, owned by the window
 };
 
 }  // namespace tessmar
