@@ -5,15 +5,11 @@
 
 #include <QPlainTextEdit>
 
-#include "control_widget.h"
+#include "box_input.h"
 
 namespace tessmar {
 
-// Every input (a keystroke, an input method's text, a paste by key, menu or
-// middle click, a drop) is cut to what the box takes before the widget applies
-// it, so that the widget never holds more than the box and each input stays
-// one step of the widget's undo history. A paste of no data inserts nothing.
-class BoxTextEdit final : public QPlainTextEdit, public ControlWidget {
+class BoxTextEdit final : public BoxInput<QPlainTextEdit> {
 public:
     BoxTextEdit(TextBox& box, QWidget* parent, const RunEvent& run);
     void mirror() override;
@@ -22,16 +18,11 @@ protected:
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void inputMethodEvent(QInputMethodEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
-    // What the box takes of `offered` put in place of the widget's text from `from` to `to`.
-    QString fitting(const QString& offered, qsizetype from, qsizetype to) const;
-    // The same, in place of the selection.
-    QString fitting(const QString& offered) const;
-
-    TextBox& box_;
+    QString current_text() const override { return toPlainText(); }
+    TextSpan selection() const override;
+    void insert_step(const QString& taken) override;
 };
 
 }  // namespace tessmar

@@ -1,6 +1,7 @@
 // Input into the planner's text boxes, headless: pastes and drops of no data
-// or of far more than fits, what the boxes take of them, undo and redo of an
-// input that the limit cuts, and the read-only boxes' view of their text.
+// or of far more than fits, keys and input method commits in a full box, what
+// the boxes take of them, undo and redo of an input that the limit cuts or
+// that follows a redone cut, and the read-only boxes' view of their text.
 // Run on an X display (QT_QPA_PLATFORM=xcb) the middle-click rows run too.
 #include <QApplication>
 #include <QClipboard>
@@ -8,6 +9,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QtTest>
 
@@ -19,7 +21,7 @@
 #include "planner_window.h"
 #include "planner_style.h"
 #include "stand_ins.h"
-#include "text_box_editing.h"
+#include "box_input.h"
 #include "window_test_support.h"
 
 using namespace tessmar;
@@ -104,11 +106,22 @@ private:
         return reachable;
     }
 
-    static void commit(QWidget* w, const QString& text)
+    static void commit(QWidget* w, const QString& text, int replacement_start = 0, int replacement_length = 0)
     {
         QInputMethodEvent event;
-        event.setCommitString(text);
+        event.setCommitString(text, replacement_start, replacement_length);
         QApplication::sendEvent(w, &event);
+    }
+
+    // Selects from index `from` to index `to` of a box's text, the caret at `to`.
+    static void select(QWidget* w, int from, int to)
+    {
+        if (auto* line = qobject_cast<QLineEdit*>(w)) return line->setSelection(from, to - from);
+        auto* text = qobject_cast<QPlainTextEdit*>(w);
+        QTextCursor cursor = text->textCursor();
+        cursor.setPosition(from);
+        cursor.setPosition(to, QTextCursor::KeepAnchor);
+        text->setTextCursor(cursor);
     }
 
     // The most characters the box's widget has held since the call.
@@ -227,7 +240,7 @@ private slots:
     // each step.
     void undo_and_redo_pass_over_an_input_that_the_limit_cut()
     {
-        enum Do { Type, Paste, Caret, Select, Undo, RedoZ, RedoY };
+        enum Do { Type, Paste, Caret, Select, Erase, Undo, RedoZ, RedoY };
         struct Step {
             Do what;
             QString text;  // typed or pasted; the text the caret goes after; the text to select
@@ -241,7 +254,7 @@ private slots:
         const QString filler(2993, QLatin1Char('f'));  // leaves room for 7
         const QString aaa_cut = QStringLiteral("AAA") + QString(2997, QLatin1Char('p'));
         const QString name_cut = QStringLiteral("AAA") + QString(19, QLatin1Char('p'));
-        const std::vector<Case> cases{
+        std::vector<Case> cases{
             {"alternativebackground",
              {{Type, "AAA", "AAA"}, {Paste, long_paste, aaa_cut}, {Undo, {}, "AAA"}, {Undo, {}, ""},
               {RedoZ, {}, "AAA"}, {RedoY, {}, aaa_cut}, {Undo, {}, "AAA"}, {RedoZ, {}, aaa_cut}}},
@@ -267,6 +280,11 @@ private slots:
              {{Type, "Bob", "Bob"}, {Paste, " the\nBold\n", "Bob theBold"}, {Undo, {}, "Bob"},
               {RedoY, {}, "Bob theBold"}}},
         };
+        // A paste into a box that a deletion emptied is a step apart from the deletion.
+        for (const char* box : {"PCname", "alternativebackground"})
+            cases.push_back({box,
+                             {{Type, "abc", "abc"}, {Select, "abc", "abc"}, {Erase, {}, ""}, {Paste, "xyz", "xyz"},
+                              {Undo, {}, ""}, {Undo, {}, "abc"}, {RedoY, {}, ""}, {RedoZ, {}, "xyz"}}});
         for (const Case& c : cases) {
             init();
             QWidget* w = widget<QWidget>(c.box);
@@ -280,9 +298,10 @@ private slots:
                 case Caret: set_caret(w, static_cast<int>(shown_text(w).indexOf(step.text) + step.text.size())); break;
                 case Select: {
                     const int from = static_cast<int>(shown_text(w).indexOf(step.text));
-                    if (auto* line = qobject_cast<QLineEdit*>(w)) line->setSelection(from, static_cast<int>(step.text.size()));
+                    select(w, from, from + static_cast<int>(step.text.size()));
                     break;
                 }
+                case Erase: QTest::keyClick(w, Qt::Key_Backspace); break;
                 case Undo: QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier); break;
                 case RedoZ: QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); break;
                 case RedoY: QTest::keyClick(w, Qt::Key_Y, Qt::ControlModifier); break;
@@ -292,6 +311,140 @@ private slots:
             }
             cleanup();
         }
+    }
+
+    // After a redo of a cut (of the last character, selected backwards) a
+    // paste, Backspace or typing in the name box acts at the caret, warns of
+    // nothing, and undo and redo pass over it.
+    void an_edit_after_the_redo_of_a_cut_acts_at_the_caret()
+    {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+        enum Then { Paste, Backspace, TypeB };
+        struct Case {
+            const char* typed;
+            Then then;
+            const char* after;
+            int caret;
+            const char* undone;
+        };
+        // QLineEdit undoes typing or Backspace together with the deletion before
+        // it (the redone cut); a paste is a step of its own.
+        const Case cases[] = {
+            {"a", Paste, "a", 1, ""},         {"xa", Paste, "xa", 2, "x"}, {"xa", Backspace, "", 0, "xa"},
+            {"xa", TypeB, "xb", 2, "xa"},     {"a", TypeB, "b", 1, "a"},
+        };
+        for (const Case& c : cases) {
+            init();
+            auto* name = widget<QLineEdit>("PCname");
+            name->setFocus();
+            type_text(name, c.typed);
+            QTest::keyClick(name, Qt::Key_Left, Qt::ShiftModifier);
+            QTest::keyClick(name, Qt::Key_X, Qt::ControlModifier);  // the clipboard holds "a"
+            QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
+            QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+            const QString redone = name->text();
+            QCOMPARE(redone, QString(c.typed).chopped(1));
+            switch (c.then) {
+            case Paste: QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier); break;
+            case Backspace: QTest::keyClick(name, Qt::Key_Backspace); break;
+            case TypeB: type_text(name, QStringLiteral("b")); break;
+            }
+            const std::string what = std::string(c.typed) + " then " + std::to_string(c.then);
+            QVERIFY2(name->text() == c.after && name->cursorPosition() == c.caret, what.c_str());
+            QVERIFY2(widget_is_model("PCname"), what.c_str());
+            QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
+            QVERIFY2(name->text() == c.undone && widget_is_model("PCname"), what.c_str());
+            QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+            QVERIFY2(name->text() == c.after && widget_is_model("PCname"), what.c_str());
+            cleanup();
+        }
+    }
+
+    // A key that types a character the box has no room for types nothing,
+    // whatever the character: one that is no printable UTF-16 unit on its own
+    // (outside the first plane, a joiner, private use, a soft hyphen) as well
+    // as a letter, and Enter, whose line break counts two. The widget never
+    // holds more than the box, and undo still takes back the paste that filled it.
+    void a_key_that_the_box_has_no_room_for_types_nothing_data()
+    {
+        QTest::addColumn<QByteArray>("box");
+        QTest::addColumn<int>("room");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        const std::pair<const char*, QString> characters[] = {
+            {"a letter", QStringLiteral("x")},
+            {"U+1F600", QString::fromUcs4(U"\U0001F600")},
+            {"U+200D", QString(QChar(0x200D))},
+            {"U+E000", QString(QChar(0xE000))},
+            {"U+00AD", QString(QChar(0x00AD))}};
+        for (const char* name : {"PCname", "alternativebackground"})
+            for (const auto& [what, text] : characters)
+                QTest::addRow("%s, %s", name, what) << QByteArray(name) << 0 << int(Qt::Key_unknown) << text;
+        QTest::addRow("alternativebackground, Enter with room for 1")
+            << QByteArray("alternativebackground") << 1 << int(Qt::Key_Return) << QStringLiteral("\r");
+    }
+
+    void a_key_that_the_box_has_no_room_for_types_nothing()
+    {
+        QFETCH(QByteArray, box);
+        QFETCH(int, room);
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QWidget* w = widget<QWidget>(box.constData());
+        w->setFocus();
+        const int limit = model(box.constData()).max_length;
+        paste(w, QString(limit - room, QLatin1Char('f')));
+        const QString full = shown_text(w);
+        const auto most = watch_length(w);
+        QTest::sendKeyEvent(QTest::Click, w, Qt::Key(key), text, Qt::NoModifier);
+        QCOMPARE(shown_text(w), full);
+        QVERIFY(widget_is_model(box.constData()));
+        QVERIFY2(*most <= limit, qPrintable(QStringLiteral("the widget held %1 characters").arg(*most)));
+        QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(shown_text(w), QString());
+    }
+
+    // An input method's commit takes the room of the selection and of the
+    // range it names from the caret after the selection is gone, in a box that
+    // holds as much as it may and ends in "abcdefghijklmnopqrstuv".
+    void an_input_method_commit_takes_the_room_of_what_it_replaces_data()
+    {
+        QTest::addColumn<QByteArray>("box");
+        QTest::addColumn<int>("from");  // the selection, in the last 22 characters
+        QTest::addColumn<int>("to");
+        QTest::addColumn<int>("replacement_start");
+        QTest::addColumn<int>("replacement_length");
+        QTest::addColumn<QString>("committed");
+        QTest::addColumn<QString>("after");  // the last characters
+        for (const char* name : {"PCname", "alternativebackground"}) {
+            const QByteArray box(name);
+            QTest::addRow("%s, no room", name) << box << 10 << 10 << 0 << 0 << "XYZ" << "abcdefghijklmnopqrstuv";
+            QTest::addRow("%s, a selection", name) << box << 3 << 6 << 0 << 0 << "XYZW" << "abcXYZghijklmnopqrstuv";
+            QTest::addRow("%s, a range before the caret", name)
+                << box << 10 << 10 << -2 << 2 << "XYZ" << "abcdefghXYklmnopqrstuv";
+            QTest::addRow("%s, a selection and the character before it", name)
+                << box << 3 << 6 << -1 << 1 << "WXYZQ" << "abWXYZghijklmnopqrstuv";
+        }
+    }
+
+    void an_input_method_commit_takes_the_room_of_what_it_replaces()
+    {
+        QFETCH(QByteArray, box);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(int, replacement_start);
+        QFETCH(int, replacement_length);
+        QFETCH(QString, committed);
+        QFETCH(QString, after);
+        QWidget* w = widget<QWidget>(box.constData());
+        w->setFocus();
+        const QString tail = QStringLiteral("abcdefghijklmnopqrstuv");
+        const int filler = model(box.constData()).max_length - static_cast<int>(tail.size());
+        paste(w, QString(filler, QLatin1Char('f')) + tail);
+        select(w, filler + from, filler + to);
+        commit(w, committed, replacement_start, replacement_length);
+        QCOMPARE(shown_text(w), QString(filler, QLatin1Char('f')) + after);
+        QVERIFY(widget_is_model(box.constData()));
     }
 
     // A read-only one-line box shows the start of a text longer than it: the
