@@ -1,7 +1,8 @@
 // Form1, the planner's one window: its controls (built from the window
 // description), its window-level state and its procedures and event handlers.
-// The rules live in the subsystem folders (sheet/, race_background/,
-// magick_tech/, sheet_file/), each defining the members that it owns.
+// The folders window/, sheet/, race_background/, magick_tech/ and sheet_file/
+// each define the members of one subsystem: they are parts of this one class,
+// not layers, and call each other's members freely.
 #pragma once
 
 #include <array>
