@@ -4,8 +4,11 @@
 // which read their line from the skill table.
 #include <cmath>
 #include <cstddef>
+#include <string>
+#include <string_view>
 
 #include "platform/box_value.h"
+#include "sheet/attribute_lines.h"
 #include "sheet/skill_lines.h"
 #include "window/form1.h"
 
@@ -71,14 +74,11 @@ void Form1::prerequisite_check(std::string_view currentstatlevel, std::string_vi
         ok = flag_true;
     }
 
-    std::string word;
-    const std::string& box = prerequisite.name();
-    if (box == "Adjdexterity") word = "Dexterity";
-    if (box == "Adjintelligence") word = "Intelligence";
-    if (box == "Adjwillpower") word = "Willpower";
-    if (box == "Adjperception") word = "Perception";
-    if (box == "Adjcharisma") word = "Charisma";
-    if (ok == flag_false) message_window.text = "You must raise your " + word + " first";
+    // The attribute's word is its Base box's name, on the row of its Adjusted box.
+    std::string_view word;
+    for (const AttributeRow& row : attribute_rows)
+        if (row.adjusted == prerequisite.name()) word = row.base;
+    if (ok == flag_false) message_window.text = "You must raise your " + std::string(word) + " first";
 }
 
 void Form1::reset_skills()
