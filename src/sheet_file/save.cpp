@@ -2,7 +2,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/text_file.h"
+#include "platform/file_replacement.h"
 #include "sheet_file/character_sheet.h"
 #include "sheet_file/save_request.h"
 #include "window/form1.h"
