@@ -295,10 +295,8 @@ bool carry_over(int old_fd, const struct stat& old, int fd)
     return now.st_uid == old.st_uid && now.st_gid == old.st_gid && (now.st_mode & 07777) == (old.st_mode & 07777);
 }
 
-// Writes bytes to the replacement and puts it in target's place. old is the
-// file being replaced, open as old_fd (or nullptr for a new file). Returns 0,
-// an error, or cannot_carry when the replacement could not carry everything
-// the old file had.
+// Fills the replacement and puts it in target's place, or answers cannot_carry
+// when it could not take all that old (open as old_fd; nullptr: none) had.
 int write_and_put_in_place(Replacement& replacement, const std::string& target, std::string_view bytes,
                            const struct stat* old, int old_fd)
 {
@@ -313,10 +311,8 @@ int write_and_put_in_place(Replacement& replacement, const std::string& target, 
     return replacement.put_in_place(target, old != nullptr);
 }
 
-// Replaces target through a temporary file in folder, of the kind asked for or
-// else a named one: linking an unnamed file is refused without /proc to a
-// process without privilege (ENOENT), and the bytes are then written again
-// under a name.
+// Tries the kind of temporary file asked for, then a named one: without /proc a
+// process without privilege may not link an unnamed file (ENOENT).
 int replace_by_rename(const std::string& folder, const std::string& name, const std::string& target,
                       std::string_view bytes, const struct stat* old, int old_fd, TemporaryFile kind)
 {

@@ -74,11 +74,8 @@ protected:
     ControlSet controls_;
 };
 
-// Constness is not enforced on Form1: its controls are reference members,
-// controls().find() hands out writable controls and its lines hold references,
-// so a const Form1& still reaches every box and counter they name, writable. A
-// function that takes a const Form1& says that it only reads; the compiler does
-// not hold it to that.
+// A const Form1& says that a function only reads: the compiler cannot hold it
+// to that, since the controls and lines are references to writable objects.
 class Form1 : private WindowControls {
 public:
     // Builds the window from its description and wires its events; the caller
