@@ -89,7 +89,7 @@ public:
 private:
     SaveAsDialog& save_dialog_;
     ProgramEnd& program_end_;
-    std::string save_folder_;  // where the next Save As starts: the folder of the path last chosen
+    std::string save_folder_;  // where the next Save As starts: the folder of the last save that worked
 
     template <class T>
     T& control(std::string_view name) { return controls_.get<T>(name); }

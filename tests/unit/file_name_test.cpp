@@ -1,5 +1,5 @@
 // The Save As dialog's file names: the suffix rule, read in code points and
-// Unicode's classes.
+// Unicode's classes, the name proposed for a character and the blank names.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -77,6 +77,52 @@ TEST(FileName, TheSuffixGoesOnTheFileNameOfAPath)
         {"", "txt", ""},
     };
     for (const Case& c : cases) EXPECT_EQ(with_default_suffix(c.path, c.suffix), c.saved) << c.path;
+}
+
+TEST(FileName, TheNameProposedForACharacter)
+{
+    struct Case {
+        std::string_view character_name, proposed;
+    };
+    const Case cases[] = {
+        {"Sir J. Smith", "Sir J. Smith"},
+        {"   Ann  ", "Ann"},
+        {"\t Ann \t", "Ann"},
+        {"Ann  de  Lee", "Ann  de  Lee"},  // blanks inside stay
+        {"AC/DC", "AC_DC"},
+        {"/", "_"},
+        {"a\tb", "a_b"},  // a tab inside is a control character
+        {std::string_view("a\0b", 3), "a_b"},
+        {"a\x1b" "b\x7f", "a_b_"},
+        {"a\u0085b\u009f", "a_b_"},  // C1
+        {"Ærwen \U0001F642", "Ærwen \U0001F642"},
+        {"名前", "名前"},
+        {"h\xFFro\xC3", "h\uFFFDro\uFFFD"},
+        {"", ""},
+        {"   ", ""},
+        {".", ""},
+        {"..", ""},
+        {" .. ", ""},
+        {"...", "..."},
+        {"./", "._"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(proposed_file_name(c.character_name), c.proposed) << c.character_name;
+}
+
+TEST(FileName, ANameOfBlanksAndTheSuffixAloneIsBlank)
+{
+    struct Case {
+        std::string_view name;
+        bool blank;
+    };
+    const Case cases[] = {
+        {"   ", true},       {"   .txt", true}, {" \t.txt  ", true}, {".txt", true},
+        {"", false},         {" a ", false},    {"x.txt", false},     {"   .md", false},
+        {"   .TXT", false},  {"  txt", false},  {" ..txt", false},    {" .txt.txt", false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(is_blank_file_name(c.name, "txt"), c.blank) << '"' << c.name << '"';
+    EXPECT_TRUE(is_blank_file_name("  ", ""));
+    EXPECT_FALSE(is_blank_file_name(" .", ""));
 }
 
 }  // namespace
