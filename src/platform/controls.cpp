@@ -103,6 +103,12 @@ void TextBox::type(std::string_view typed)
     edit(0, text.size(), typed);  // no text holds more characters than bytes
 }
 
+void TextBox::say(std::string message)
+{
+    text = std::move(message);
+    ++said_;
+}
+
 bool sorted_list_less(std::string_view a, std::string_view b)
 {
     std::size_t i = 0;

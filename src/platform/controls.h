@@ -87,12 +87,20 @@ public:
     // A user's typing that replaces the whole text, by the rules of edit().
     void type(std::string_view typed);
 
+    // Shows a message: sets the text and counts it as said once more, so that a
+    // screen reader speaks it even when it repeats the one before.
+    void say(std::string message);
+    std::uint32_t times_said() const { return said_; }
+
     std::string text;
     Color back_color = system_color::window_background;
     Color fore_color = system_color::window_text;
     bool read_only = true;
     bool multi_line = false;
     int max_length = 0;  // 0: no limit
+
+private:
+    std::uint32_t said_ = 0;
 };
 
 class Label : public Control {

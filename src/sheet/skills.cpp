@@ -17,12 +17,12 @@ namespace tessmar {
 void Form1::plus_skill_adjustment(TextBox& Sname, TextBox& prerequisite, float& CPspent)
 {
     if (cpsleft < 1) {
-        message_window.text = "No CPs left";
+        message_window.say("No CPs left");
         return;
     }
     message_window.text.clear();
     if (CPspent >= 5) {
-        message_window.text = "you can't raise this skill any higher";
+        message_window.say("you can't raise this skill any higher");
         return;
     }
     okflag = flag_false;
@@ -78,7 +78,7 @@ void Form1::prerequisite_check(std::string_view currentstatlevel, std::string_vi
     std::string_view word;
     for (const AttributeRow& row : attribute_rows)
         if (row.adjusted == prerequisite.name()) word = row.base;
-    if (ok == flag_false) message_window.text = "You must raise your " + std::string(word) + " first";
+    if (ok == flag_false) message_window.say("You must raise your " + std::string(word) + " first");
 }
 
 void Form1::reset_skills()

@@ -27,7 +27,7 @@ void Form1::SAVE_Click()
     // folder for the next dialog.
     const FileWriteResult written = replace_file(path, compose_character_sheet(*this, bias_word));
     if (!written) {
-        message_window.text = std::string(save_failed) + written.reason();
+        message_window.say(std::string(save_failed) + written.reason());
         return;
     }
     save_folder_ = save_folder_of(path);
