@@ -46,9 +46,6 @@ struct ItemKind {
     std::string_view indicator_caption;
     Color indicator_color;
 
-    static constexpr int groups = static_cast<int>(Groups);
-    static constexpr int items = static_cast<int>(Items);
-
     constexpr int needed(std::size_t position) const { return first_need + need_step * static_cast<int>(position); }
     TextBox& attribute(Form1& form) const { return form.attribute_lines()[attribute_line].adjusted; }
     TextBox& base_attribute(Form1& form) const { return form.attribute_lines()[attribute_line].base; }
@@ -56,10 +53,6 @@ struct ItemKind {
     // is highlighted.
     std::optional<std::size_t> highlighted_group(Form1& form) const { return group_list(form).highlighted_row(Groups); }
     std::optional<std::size_t> highlighted_item(Form1& form) const { return item_list(form).highlighted_row(Items); }
-    const CatalogueItem& item(int group, int position) const
-    {
-        return catalogue[static_cast<std::size_t>(group)].items[static_cast<std::size_t>(position)];
-    }
 };
 
 using SpellKind = ItemKind<college_count, spell_ranks>;

@@ -70,7 +70,7 @@ void buy_highlighted(Form1& form, const Kind& kind)
     form.message_window.text.clear();
 
     if (form.cpsleft < 1) {
-        form.message_window.text = no_cps_for_an_item;
+        form.message_window.say(std::string(no_cps_for_an_item));
         return;
     }
 
@@ -83,19 +83,22 @@ void buy_highlighted(Form1& form, const Kind& kind)
     const PurchaseRule& rule = kind.rules[position];
 
     if (rule.minimum_level > 0 && form.Clevel.value() < rule.minimum_level) {
-        form.message_window.text = rule.level_refusal;
+        form.message_window.say(std::string(rule.level_refusal));
         return;
     }
 
     const auto& owned = (form.*kind.owned)[group];
     if (owned[position] != flag_false) {
-        form.message_window.text = item_already_owned;
+        form.message_window.say(std::string(item_already_owned));
         return;
     }
 
-    if (kind.attribute(form).value() < kind.needed(position)) form.message_window.text = kind.raise_attribute;
-    else if (position > 0 && owned[position - 1] == flag_false) form.message_window.text = rule.missing_previous;
-    else buy(form, kind, group, position);
+    if (kind.attribute(form).value() < kind.needed(position))
+        form.message_window.say(std::string(kind.raise_attribute));
+    else if (position > 0 && owned[position - 1] == flag_false)
+        form.message_window.say(std::string(rule.missing_previous));
+    else
+        buy(form, kind, group, position);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cctype>
 
 #include "platform/box_value.h"
+#include "platform/utf8.h"
 
 namespace tessmar {
 
@@ -12,39 +13,7 @@ double TextBox::value() const { return box_number(text); }
 
 void TextBox::set_value(double v) { text = box_text(v); }
 
-void TextBox::say(std::string message)
-{
-    text = std::move(message);
-    ++said_;
-}
-
 namespace {
-
-// Length in bytes of the valid UTF-8 sequence that starts at text[i]; 0 where
-// text[i] starts none (a stray continuation byte, a lead byte without its
-// continuation bytes, an overlong form, a surrogate or a code beyond U+10FFFF).
-std::size_t valid_sequence_length(std::string_view text, std::size_t i)
-{
-    const auto byte = [&](std::size_t k) { return i + k < text.size() ? static_cast<unsigned char>(text[i + k]) : 0u; };
-    const auto follows = [&](std::size_t k, unsigned lo = 0x80, unsigned hi = 0xBF) {
-        const unsigned b = byte(k);
-        return i + k < text.size() && b >= lo && b <= hi;
-    };
-    const unsigned lead = byte(0);
-    if (lead < 0x80) return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) return follows(1) ? 2 : 0;
-    if (lead >= 0xE0 && lead <= 0xEF) {
-        const unsigned lo = lead == 0xE0 ? 0xA0 : 0x80;
-        const unsigned hi = lead == 0xED ? 0x9F : 0xBF;
-        return follows(1, lo, hi) && follows(2) ? 3 : 0;
-    }
-    if (lead >= 0xF0 && lead <= 0xF4) {
-        const unsigned lo = lead == 0xF0 ? 0x90 : 0x80;
-        const unsigned hi = lead == 0xF4 ? 0x8F : 0xBF;
-        return follows(1, lo, hi) && follows(2) && follows(3) ? 4 : 0;
-    }
-    return 0;
-}
 
 // One character of a text as the box sees it: a line break ("\r\n", "\n" or a
 // lone "\r"), a valid UTF-8 sequence, or a single byte that is part of none.
@@ -82,8 +51,6 @@ std::size_t offset_after(std::string_view text, std::size_t from, std::size_t po
     for (; positions > 0 && i < text.size(); --positions) i += character_at(text, i).bytes;
     return i;
 }
-
-constexpr std::string_view replacement_character = "\xEF\xBF\xBD";  // U+FFFD
 
 }  // namespace
 
@@ -134,6 +101,12 @@ std::size_t TextBox::edit(std::size_t at, std::size_t removed, std::string_view 
 void TextBox::type(std::string_view typed)
 {
     edit(0, text.size(), typed);  // no text holds more characters than bytes
+}
+
+void TextBox::say(std::string message)
+{
+    text = std::move(message);
+    ++said_;
 }
 
 bool sorted_list_less(std::string_view a, std::string_view b)

@@ -79,19 +79,8 @@ public:
     double value() const;
     void set_value(double v);
 
-    // A user's edit: what is typed, pasted or dropped at the caret replaces the
-    // `removed` characters that follow position `at` (a selection, or none).
-    // Positions count characters as the caret steps over them: a code point, and
-    // a line break as one. Of the new text the box takes what fits, in order:
-    // - Enter ("\r\n", "\n" or a lone "\r") becomes CR LF in a multi-line box and
-    //   is dropped in a one-line box;
-    // - each byte that is not part of a valid UTF-8 sequence becomes one U+FFFD;
-    // - with max_length set, the whole text may hold that many characters, counted
-    //   as code points with a line break counting two: the first character that
-    //   does not fit ends what is taken, a line break that does not fit whole is
-    //   left out.
-    // The text around the edit stays as it was. Returns the caret's position
-    // after the taken text. Raises no event.
+    // A user's edit: `inserted` replaces the `removed` characters after `at` (positions step a code point or a
+    // line break), cut to what the box takes (README.md, "Using the planner"); returns the caret after it; no event.
     std::size_t edit(std::size_t at, std::size_t removed, std::string_view inserted);
 
     // What edit(at, removed, inserted) would take of `inserted`, as the box
@@ -104,7 +93,8 @@ public:
     // A user's typing that replaces the whole text, by the rules of edit().
     void type(std::string_view typed);
 
-    // Shows a message: sets the text and counts it as said once more, so that a screen reader speaks it even when it repeats the one before.
+    // Shows a message: sets the text and counts it as said once more, so that a
+    // screen reader speaks it even when it repeats the one before.
     void say(std::string message);
     std::uint32_t times_said() const { return said_; }
 

@@ -17,6 +17,8 @@ struct SaveAsRequest {
     // The folder the dialog starts in; empty for the user's documents folder
     // (the home folder where there is none), which only the platform knows.
     std::string folder;
+    // What the dialog's file name box opens with; empty for nothing.
+    std::string proposed_name;
 };
 
 class SaveAsDialog {

@@ -16,7 +16,7 @@ void Form1::checkbackgroundrestriction()
         break;  // the captions are distinct (a static_assert in race_table.cpp)
     }
     // A caption that is in no row bars nothing.
-    if (backgroundallowed == flag_false) message_window.text = "Not available for this race/gender";
+    if (backgroundallowed == flag_false) message_window.say("Not available for this race/gender");
 }
 
 }  // namespace tessmar

@@ -1,9 +1,8 @@
 // The eight attribute lines in the window's order (left column ST, CN, DX, BE,
-// right column IN, WP, PE, CH), each with everything the program needs of it:
-// its Base and Adjusted boxes, its counter of bought points, its buttons and
-// handlers, what it feeds, its sheet label and its column in the race and
-// background tables. Form1 binds each row to its boxes when the window is built
-// (Form1::attribute_lines()).
+// right column IN, WP, PE, CH), each with what the rules need of it: its Base
+// and Adjusted boxes, its counter of bought points, what it feeds, its sheet
+// label and its column in the race and background tables. Form1 binds each row
+// to its boxes when the window is built (Form1::attribute_lines()).
 #pragma once
 
 #include <array>
@@ -25,10 +24,6 @@ struct AttributeRow {
     std::string_view base;      // the Base box
     std::string_view adjusted;  // the Adjusted box
     std::int16_t Form1::*bought;
-    std::string_view plus_button;
-    std::string_view minus_button;
-    void (Form1::*plus_click)();
-    void (Form1::*minus_click)();
     // The name that plus_stats and minus_stats are handed: only the lines that
     // also move hit points or fatigue carry one.
     std::string_view stat_name;
@@ -40,22 +35,22 @@ struct AttributeRow {
 };
 
 inline constexpr AttributeRow attribute_rows[] = {
-    {"Strength", "Adjstrength", &Form1::cpST, "ST_plus", "ST_minus", &Form1::ST_plus_Click, &Form1::ST_minus_Click,
-     "Strength", Derived::of_strength, "Strength:      ", &AttributeValues::ST},
-    {"Constitution", "Adjconstitution", &Form1::cpCN, "CN_plus", "CN_minus", &Form1::CN_plus_Click,
-     &Form1::CN_minus_Click, "Constitution", Derived::none, "Constitution:  ", &AttributeValues::CN},
-    {"Dexterity", "Adjdexterity", &Form1::cpDX, "DX_plus", "DX_minus", &Form1::DX_plus_Click, &Form1::DX_minus_Click,
-     "", Derived::of_dexterity, "Dexterity:     ", &AttributeValues::DX},
-    {"Beauty", "Adjbeauty", &Form1::cpBE, "BE_plus", "BE_minus", &Form1::BE_plus_Click, &Form1::BE_minus_Click, "",
+    {"Strength", "Adjstrength", &Form1::cpST, "Strength",
+     Derived::of_strength, "Strength:      ", &AttributeValues::ST},
+    {"Constitution", "Adjconstitution", &Form1::cpCN, "Constitution",
+     Derived::none, "Constitution:  ", &AttributeValues::CN},
+    {"Dexterity", "Adjdexterity", &Form1::cpDX, "",
+     Derived::of_dexterity, "Dexterity:     ", &AttributeValues::DX},
+    {"Beauty", "Adjbeauty", &Form1::cpBE, "",
      Derived::none, "Beauty:        ", &AttributeValues::BE},
-    {"Intelligence", "Adjintelligence", &Form1::cpIN, "IN_plus", "IN_minus", &Form1::IN_plus_Click,
-     &Form1::IN_minus_Click, "", Derived::none, "Intelligence:  ", &AttributeValues::IN},
-    {"Willpower", "Adjwillpower", &Form1::cpWP, "WP_plus", "WP_minus", &Form1::WP_plus_Click,
-     &Form1::WP_minus_Click, "Willpower", Derived::none, "Willpower:     ", &AttributeValues::WP},
-    {"Perception", "Adjperception", &Form1::cpPE, "PE_plus", "PE_minus", &Form1::PE_plus_Click,
-     &Form1::PE_minus_Click, "", Derived::none, "Perception:    ", &AttributeValues::PE},
-    {"Charisma", "Adjcharisma", &Form1::cpCH, "CH_plus", "CH_minus", &Form1::CH_plus_Click, &Form1::CH_minus_Click,
-     "", Derived::none, "Charisma:      ", &AttributeValues::CH},
+    {"Intelligence", "Adjintelligence", &Form1::cpIN, "",
+     Derived::none, "Intelligence:  ", &AttributeValues::IN},
+    {"Willpower", "Adjwillpower", &Form1::cpWP, "Willpower",
+     Derived::none, "Willpower:     ", &AttributeValues::WP},
+    {"Perception", "Adjperception", &Form1::cpPE, "",
+     Derived::none, "Perception:    ", &AttributeValues::PE},
+    {"Charisma", "Adjcharisma", &Form1::cpCH, "",
+     Derived::none, "Charisma:      ", &AttributeValues::CH},
 };
 static_assert(std::size(attribute_rows) == attribute_count, "one row per attribute line");
 

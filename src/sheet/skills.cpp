@@ -4,8 +4,11 @@
 // which read their line from the skill table.
 #include <cmath>
 #include <cstddef>
+#include <string>
+#include <string_view>
 
 #include "platform/box_value.h"
+#include "sheet/attribute_lines.h"
 #include "sheet/skill_lines.h"
 #include "window/form1.h"
 
@@ -14,12 +17,12 @@ namespace tessmar {
 void Form1::plus_skill_adjustment(TextBox& Sname, TextBox& prerequisite, float& CPspent)
 {
     if (cpsleft < 1) {
-        message_window.text = "No CPs left";
+        message_window.say("No CPs left");
         return;
     }
     message_window.text.clear();
     if (CPspent >= 5) {
-        message_window.text = "you can't raise this skill any higher";
+        message_window.say("you can't raise this skill any higher");
         return;
     }
     okflag = flag_false;
@@ -71,14 +74,11 @@ void Form1::prerequisite_check(std::string_view currentstatlevel, std::string_vi
         ok = flag_true;
     }
 
-    std::string word;
-    const std::string& box = prerequisite.name();
-    if (box == "Adjdexterity") word = "Dexterity";
-    if (box == "Adjintelligence") word = "Intelligence";
-    if (box == "Adjwillpower") word = "Willpower";
-    if (box == "Adjperception") word = "Perception";
-    if (box == "Adjcharisma") word = "Charisma";
-    if (ok == flag_false) message_window.text = "You must raise your " + word + " first";
+    // The attribute's word is its Base box's name, on the row of its Adjusted box.
+    std::string_view word;
+    for (const AttributeRow& row : attribute_rows)
+        if (row.adjusted == prerequisite.name()) word = row.base;
+    if (ok == flag_false) message_window.say("You must raise your " + std::string(word) + " first");
 }
 
 void Form1::reset_skills()

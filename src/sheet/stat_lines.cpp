@@ -27,7 +27,7 @@ void step_by_name(std::string_view name, double sign, TextBox& hitpoints, TextBo
 void Form1::plus_stats(TextBox& stat, std::int16_t& cpstat, std::int16_t& CPs, std::string_view name, TextBox& adj)
 {
     if (CPs < 1) {
-        message_window.text = "No CPs left";
+        message_window.say("No CPs left");
         return;
     }
     // Attributes stop at a Base of 20; hit points and fatigue have no cap.
@@ -80,7 +80,7 @@ void sell_point_unless_owned_items_need_it(Form1& form, const Kind& kind)
     form.okflag = flag_false;
     (form.*kind.lowering_check)(kind.base_attribute(form).text, form.okflag);
     if (form.okflag == flag_false) {
-        form.message_window.text = kind.lowering_refused;
+        form.message_window.say(std::string(kind.lowering_refused));
         return;
     }
     sell_point(form, kind.attribute_line);

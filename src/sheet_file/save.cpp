@@ -1,9 +1,11 @@
-// The SAVE button: asks for a path and writes the character sheet there.
+// The SAVE button: asks for a path, proposing the character's name, and writes
+// the character sheet there.
 #include <string>
 #include <string_view>
 
-#include "platform/text_file.h"
+#include "platform/file_replacement.h"
 #include "sheet_file/character_sheet.h"
+#include "sheet_file/file_name.h"
 #include "sheet_file/save_request.h"
 #include "window/form1.h"
 
@@ -17,20 +19,19 @@ constexpr std::string_view save_failed = "Not saved: ";
 
 void Form1::SAVE_Click()
 {
-    const std::string path = save_dialog_.show_save_as(character_sheet_request(save_folder_));
+    const std::string path =
+        save_dialog_.show_save_as(character_sheet_request(save_folder_, proposed_file_name(PCname.text)));
     if (path.empty()) return;  // cancelled: nothing is written or shown
-    save_folder_ = save_folder_of(path);
     const std::string bias_word = aptitude_bias_word(aptitude);
-    // The sheet replaces the file only once it is completely written; a failed
-    // save leaves any earlier file as it was, and the window as it was but for
-    // the message that tells the user why. A save that works takes back the
-    // message of one that failed, and writes no other.
+    // A failed save changes only the message; one that works takes back a failed save's message and leaves its
+    // folder for the next dialog.
     const FileWriteResult written = replace_file(path, compose_character_sheet(*this, bias_word));
     if (!written) {
-        message_window.text = std::string(save_failed) + written.reason();
-    } else if (message_window.text.starts_with(save_failed)) {
-        message_window.text.clear();
+        message_window.say(std::string(save_failed) + written.reason());
+        return;
     }
+    save_folder_ = save_folder_of(path);
+    if (message_window.text.starts_with(save_failed)) message_window.text.clear();
 }
 
 }  // namespace tessmar

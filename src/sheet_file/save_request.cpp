@@ -5,9 +5,10 @@
 
 namespace tessmar {
 
-SaveAsRequest character_sheet_request(const std::string& folder)
+SaveAsRequest character_sheet_request(const std::string& folder, const std::string& proposed_name)
 {
-    return SaveAsRequest{"Save character sheet", {"Text files (*.txt)", "All files (*)"}, "txt", folder};
+    return SaveAsRequest{"Save character sheet", {"Text files (*.txt)", "All files (*)"}, "txt", folder,
+                         proposed_name};
 }
 
 std::string save_folder_of(const std::string& path)

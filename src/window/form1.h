@@ -1,7 +1,8 @@
 // Form1, the planner's one window: its controls (built from the window
 // description), its window-level state and its procedures and event handlers.
-// The rules live in the subsystem folders (sheet/, race_background/,
-// magick_tech/, sheet_file/), each defining the members that it owns.
+// The folders window/, sheet/, race_background/, magick_tech/ and sheet_file/
+// each define the members of one subsystem: they are parts of this one class,
+// not layers, and call each other's members freely.
 #pragma once
 
 #include <array>
@@ -73,11 +74,8 @@ protected:
     ControlSet controls_;
 };
 
-// Constness is not enforced on Form1: its controls are reference members,
-// controls().find() hands out writable controls and its lines hold references,
-// so a const Form1& still reaches every box and counter they name, writable. A
-// function that takes a const Form1& says that it only reads; the compiler does
-// not hold it to that.
+// A const Form1& says that a function only reads: the compiler cannot hold it
+// to that, since the controls and lines are references to writable objects.
 class Form1 : private WindowControls {
 public:
     // Builds the window from its description and wires its events; the caller
@@ -91,7 +89,7 @@ public:
 private:
     SaveAsDialog& save_dialog_;
     ProgramEnd& program_end_;
-    std::string save_folder_;  // where the next Save As starts: the folder of the path last chosen
+    std::string save_folder_;  // where the next Save As starts: the folder of the last save that worked
 
     template <class T>
     T& control(std::string_view name) { return controls_.get<T>(name); }

@@ -13,10 +13,9 @@
 
 #include "event_run.h"
 #include "scenario.h"
-#include "sheet/attribute_lines.h"
-#include "sheet/skill_lines.h"
 #include "sheet_file_shape.h"
 #include "temp_folder.h"
+#include "window/event_table.h"
 
 namespace tessmar {
 
@@ -32,26 +31,26 @@ EventPtr make_event(Kind kind, std::string control, int index = -1, std::string 
 
 // One button of each of the ten stat lines: the attribute lines in the order
 // of their table, then hit points and fatigue.
-std::vector<std::string> stat_buttons(std::string_view AttributeRow::*button, std::string hitpoints,
+std::vector<std::string> stat_buttons(std::string_view LineButtons::*button, std::string hitpoints,
                                       std::string fatigue)
 {
     std::vector<std::string> buttons;
-    for (const AttributeRow& row : attribute_rows) buttons.emplace_back(row.*button);
+    for (const LineButtons& line : attribute_line_buttons) buttons.emplace_back(line.*button);
     buttons.push_back(std::move(hitpoints));
     buttons.push_back(std::move(fatigue));
     return buttons;
 }
-const std::vector<std::string> stat_plus_buttons = stat_buttons(&AttributeRow::plus_button, "Hitpoints_plus",
+const std::vector<std::string> stat_plus_buttons = stat_buttons(&LineButtons::plus, "Hitpoints_plus",
                                                                 "Fatigue_plus");
-const std::vector<std::string> stat_minus_buttons = stat_buttons(&AttributeRow::minus_button, "Hitpoints_minus",
+const std::vector<std::string> stat_minus_buttons = stat_buttons(&LineButtons::minus, "Hitpoints_minus",
                                                                  "Fatigue_minus");
 
 // The skills' buttons in the order of their table, in pairs, "+" before "-".
 const std::vector<std::string> skill_buttons = [] {
     std::vector<std::string> buttons;
-    for (const SkillRow& row : skill_rows) {
-        buttons.emplace_back(row.plus_button);
-        buttons.emplace_back(row.minus_button);
+    for (const LineButtons& line : skill_line_buttons) {
+        buttons.emplace_back(line.plus);
+        buttons.emplace_back(line.minus);
     }
     return buttons;
 }();

@@ -1,11 +1,15 @@
 // A fresh folder for tests that write files, removed again afterwards, working
-// in a folder for a while, and a record of everything under a folder to tell
-// whether a test changed anything.
+// in a folder for a while, files made old, and a record of everything under a
+// folder to tell whether a test changed anything.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -62,6 +66,16 @@ inline std::string read_bytes(const std::filesystem::path& file)
 inline void write_bytes(const std::filesystem::path& file, const std::string& bytes)
 {
     std::ofstream(file, std::ios::binary) << bytes;
+}
+
+// Sets the times of a file (a link itself, not followed) to minutes ago; false when that fails.
+inline bool make_minutes_old(const std::filesystem::path& file, int minutes)
+{
+    timespec then{};
+    ::clock_gettime(CLOCK_REALTIME, &then);
+    then.tv_sec -= static_cast<std::time_t>(minutes) * 60;
+    const timespec times[2] = {then, then};
+    return ::utimensat(AT_FDCWD, file.c_str(), times, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
 inline std::filesystem::perms permissions_of(const std::filesystem::path& file)

@@ -175,7 +175,7 @@ void rules_in_their_order(const KindCase<Kind>& k)
         EXPECT_EQ(form.message_window.text, c.message);
         if (c.message.empty()) {
             PurchaseState expected =
-                before.after_buying(std::string(k.kind.item(c.group, c.position).name), k.aptitude_shift);
+                before.after_buying(std::string(catalogue_item(k.kind, c.group, c.position).name), k.aptitude_shift);
             // The clicked list positions as the cell of the ownership table.
             auto& table = expected.*k.owned;
             const auto group = table_row(c.group, table.size());
@@ -217,12 +217,12 @@ TEST(ItemPurchase, AWholeGroupInOrder)
         if (k.whole_group_level != nullptr) form.Clevel.text = k.whole_group_level;
         k.kind.attribute(form).text = k.whole_group_attribute;
         if (k.whole_group_pool > 0) give_cps(form, k.whole_group_pool);
-        ASSERT_EQ(form.cpsleft, k.kind.items);
+        ASSERT_EQ(form.cpsleft, item_count(k.kind));
         if (k.whole_group_level == nullptr) {
             ASSERT_EQ(form.Clevel.text, "1");
         }
         k.kind.group_list(form).user_click(k.whole_group);
-        for (int position = 0; position < k.kind.items; ++position) {
+        for (int position = 0; position < item_count(k.kind); ++position) {
             k.kind.item_list(form).user_double_click(position);
             EXPECT_EQ(form.message_window.text, "") << position;
             EXPECT_TRUE(purchase_invariants_hold(form)) << position;
@@ -258,13 +258,13 @@ TEST(ItemPurchase, EachGroupFillsTheItemListByIndex)
     for_each_kind([](const auto& k, Form1& form) {
         ListBox& items = k.kind.item_list(form);
         form.background_explanations.text = "the last description";
-        for (int group = 0; group < k.kind.groups; ++group) {
+        for (int group = 0; group < group_count(k.kind); ++group) {
             form.message_window.text = k.message_cleared_by_a_group_click;
             k.kind.group_list(form).user_click(group);
             EXPECT_EQ(form.message_window.text, "") << group;
-            ASSERT_EQ(items.count(), k.kind.items) << group;
-            for (int position = 0; position < k.kind.items; ++position)
-                EXPECT_EQ(items.item(position), k.kind.item(group, position).name);
+            ASSERT_EQ(items.count(), item_count(k.kind)) << group;
+            for (int position = 0; position < item_count(k.kind); ++position)
+                EXPECT_EQ(items.item(position), catalogue_item(k.kind, group, position).name);
             EXPECT_EQ(items.list_index(), -1) << group;
             EXPECT_EQ(form.background_explanations.text, "the last description") << group;
         }
@@ -275,12 +275,12 @@ TEST(ItemPurchase, HighlightingAnItemShowsItsDescriptionOnly)
 {
     for_each_kind([](const auto& k, Form1& form) {
         ListBox& items = k.kind.item_list(form);
-        for (int group = 0; group < k.kind.groups; ++group) {
+        for (int group = 0; group < group_count(k.kind); ++group) {
             k.kind.group_list(form).user_click(group);
             form.message_window.text = k.message_kept_by_an_item_click;
-            for (int position = 0; position < k.kind.items; ++position) {
+            for (int position = 0; position < item_count(k.kind); ++position) {
                 items.user_click(position);
-                EXPECT_EQ(form.background_explanations.text, k.kind.item(group, position).description);
+                EXPECT_EQ(form.background_explanations.text, catalogue_item(k.kind, group, position).description);
                 EXPECT_EQ(form.message_window.text, k.message_kept_by_an_item_click);
             }
             form.background_explanations.text = "kept";

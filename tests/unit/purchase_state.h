@@ -33,6 +33,25 @@ void own(Form1& form, const Kind& kind, std::initializer_list<Cell> cells)
     form.displayaptitude();
 }
 
+// A kind's number of groups and of items per group, as the lists count them.
+template <std::size_t Groups, std::size_t Items>
+constexpr int group_count(const ItemKind<Groups, Items>&)
+{
+    return static_cast<int>(Groups);
+}
+template <std::size_t Groups, std::size_t Items>
+constexpr int item_count(const ItemKind<Groups, Items>&)
+{
+    return static_cast<int>(Items);
+}
+
+// The catalogue's item at a position of the kind's group and item lists.
+template <class Kind>
+const CatalogueItem& catalogue_item(const Kind& kind, int group, int position)
+{
+    return kind.catalogue.at(static_cast<std::size_t>(group)).items.at(static_cast<std::size_t>(position));
+}
+
 // Everything that a purchase or a clear may write, and what they must leave alone.
 struct PurchaseState {
     SpellTable spells;

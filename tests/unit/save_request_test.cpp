@@ -1,5 +1,6 @@
 // What the SAVE button asks of the Save As dialog: its title, filters and
-// default suffix, and the folder it starts in, which follows the last path chosen.
+// default suffix, the folder it starts in, which follows the last save that
+// worked, and the name it proposes.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -41,13 +42,19 @@ TEST_F(SaveDialogAsked, TitleFiltersAndSuffixAndTheDocumentsFolderAtFirst)
     EXPECT_EQ(dialog.asked.folder, "");
 }
 
-// The dialog starts where the user last chose to save, also after a cancel or
-// a save that failed; a cancel before any save leaves the documents folder.
-TEST_F(SaveDialogAsked, StartsInTheFolderOfThePathLastChosen)
+// The dialog starts where the last save that worked went, also after a cancel
+// or a save that failed; before any save, in the documents folder.
+TEST_F(SaveDialogAsked, StartsInTheFolderOfTheLastSaveThatWorked)
 {
     form.SAVE_Click();  // cancelled
     form.SAVE_Click();
     EXPECT_EQ(dialog.asked.folder, "");
+
+    dialog.answer = (folder.path() / "missing" / "hero.txt").string();  // cannot be written
+    form.SAVE_Click();
+    ASSERT_NE(form.message_window.text, "");
+    form.SAVE_Click();
+    EXPECT_EQ(dialog.asked.folder, "") << "a failed save chose no folder";
 
     dialog.answer = (folder.path() / "hero.txt").string();
     form.SAVE_Click();
@@ -57,12 +64,28 @@ TEST_F(SaveDialogAsked, StartsInTheFolderOfThePathLastChosen)
     form.SAVE_Click();
     EXPECT_EQ(dialog.asked.folder, folder.path().string());
 
-    dialog.answer = (folder.path() / "missing" / "hero.txt").string();  // cannot be written
+    dialog.answer = (folder.path() / "missing" / "hero.txt").string();
     form.SAVE_Click();
     ASSERT_NE(form.message_window.text, "");
     form.SAVE_Click();
-    EXPECT_EQ(dialog.asked.folder, (folder.path() / "missing").string());
+    EXPECT_EQ(dialog.asked.folder, folder.path().string()) << "a failed save keeps the last good folder";
     EXPECT_EQ(dialog.asked.title, "Save character sheet");
+}
+
+// The file name box opens with the Name box's text made one file name; the
+// rule itself has its table in file_name_test.cpp.
+TEST_F(SaveDialogAsked, ProposesTheCharactersName)
+{
+    struct Case {
+        const char* typed;
+        const char* proposed;
+    };
+    for (const Case& c : {Case{"", ""}, Case{"  Sir J. Smith ", "Sir J. Smith"}, Case{"AC/DC", "AC_DC"},
+                          Case{"..", ""}}) {
+        form.PCname.type(c.typed);
+        form.SAVE_Click();
+        EXPECT_EQ(dialog.asked.proposed_name, c.proposed) << c.typed;
+    }
 }
 
 }  // namespace

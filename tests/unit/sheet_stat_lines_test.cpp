@@ -3,6 +3,8 @@
 // and the Intelligence and Willpower sales that owned items forbid.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "form_fixture.h"
 #include "sheet_invariants.h"
 
@@ -35,6 +37,17 @@ TEST_F(StatLines, CapReadsTheBaseNotTheAdjustedValue)
     EXPECT_EQ(form.CPs_remaining.text, "8");
     EXPECT_EQ(form.message_window.text, "left alone");
     EXPECT_TRUE(attribute_bases_follow_counters(form));
+}
+
+// The text does not change when a refusal repeats, so the count tells that it was said again.
+TEST_F(StatLines, ARepeatedRefusalIsSaidAgain)
+{
+    give_cps(form, 0);
+    const std::uint32_t before = form.message_window.times_said();
+    form.ST_plus_Click();
+    form.ST_plus_Click();
+    EXPECT_EQ(form.message_window.text, "No CPs left");
+    EXPECT_EQ(form.message_window.times_said(), before + 2);
 }
 
 TEST_F(StatLines, AdjustedColoursStayWhenPointsMove)

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/text_file.h"
+#include "platform/file_replacement.h"
 #include "temp_folder.h"
 
 namespace tessmar {
@@ -248,24 +248,48 @@ TEST_F(ReplaceFile, WriteFailingMidwayKeepsTheOldFile)
 }
 
 // The named temporary files are the ones a kill can leave behind: a later save
-// of the same name removes those whose process has ended, and only those.
-TEST_F(ReplaceFile, NamedTemporaryFilesOfEndedProcessesAreRemoved)
+// of the same name removes the user's own that are older than a running save
+// can be, and only those, whatever process their names give: a fresh one may
+// be a save's on another machine that shares the folder.
+TEST_F(ReplaceFile, OnlyOldTemporaryFilesOfTheUsersOwnAreRemoved)
 {
     const pid_t ended = ::fork();
     if (ended == 0) ::_exit(0);
     ::waitpid(ended, nullptr, 0);
-    const std::string by_ended = ".sheet.txt." + std::to_string(ended) + ".AbCd12";
-    const std::vector<std::string> kept{".sheet.txt." + std::to_string(::getpid()) + ".XyZ789",  // still running
-                                        ".other.txt." + std::to_string(ended) + ".AbCd12",      // another file's
-                                        ".sheet.txt.Qw3rty", "sheet.txt"};
+    const std::string by_ended = ".sheet.txt." + std::to_string(ended);
+    const std::string by_us = ".sheet.txt." + std::to_string(::getpid());
+    struct Case {
+        std::string name;
+        int minutes_old;
+        bool removed;
+    };
+    const std::vector<Case> cases{
+        {by_ended + ".AbCd12", 20, true},
+        {by_us + ".XyZ789", 20, true},  // the process number plays no part
+        {by_ended + ".Fresh1", 0, false},
+        {by_ended + ".Young1", 5, false},
+        {".other.txt." + std::to_string(ended) + ".AbCd12", 20, false},  // another file's
+        {".sheet.txt.Qw3rty", 20, false},                                 // not the shape of one
+        {"sheet.txt", 20, false},
+    };
+    const std::string foreign = by_ended + ".Other1";  // old, but another user's, where the test may give it away
     for (TemporaryFile kind : {TemporaryFile::unnamed_where_possible, TemporaryFile::named}) {
         TempFolder f;
-        for (const std::string& name : kept) write_bytes(f / name, "x");
-        write_bytes(f / by_ended, "half a sheet");
+        std::vector<std::string> expected;
+        for (const Case& c : cases) {
+            write_bytes(f / c.name, "half a sheet");
+            ASSERT_TRUE(make_minutes_old(f / c.name, c.minutes_old));
+            if (!c.removed) expected.push_back(c.name);
+        }
+        write_bytes(f / foreign, "half a sheet");
+        ASSERT_TRUE(make_minutes_old(f / foreign, 20));
+        if (::lchown((f / foreign).c_str(), ::geteuid() + 1, static_cast<gid_t>(-1)) == 0)
+            expected.push_back(foreign);
+        else
+            fs::remove(f / foreign);
         ASSERT_TRUE(replace_file((f / "sheet.txt").string(), "new\r\n", kind));
         std::vector<std::string> left;
         for (const auto& [name, record] : folder_record(f.path())) left.push_back(name);
-        std::vector<std::string> expected = kept;
         std::sort(expected.begin(), expected.end());
         EXPECT_EQ(left, expected);
     }

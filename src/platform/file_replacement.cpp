@@ -1,48 +1,26 @@
 // Replacing a file's whole content: a temporary file in the target's folder,
-// given the old file's owner, group and mode (and on Linux its extended
-// attributes), flushed and put in the target's place; or, where that would
-// change what the file was, the file itself overwritten in place and flushed.
-#include "platform/text_file.h"
-
-// On Linux the temporary file has no name until it is whole (O_TMPFILE, linked
-// through /proc/self/fd), extended attributes are copied, and the space for an
-// overwrite is reserved without changing the file's size (fallocate).
-// TESSMAR_PORTABLE_FILES keeps to the calls that every POSIX system has: a
-// hidden named temporary file, no attributes to copy, posix_fallocate where the
-// system offers it. It is chosen off Linux, and can be forced on Linux.
-#if !defined(__linux__) && !defined(TESSMAR_PORTABLE_FILES)
-#define TESSMAR_PORTABLE_FILES
-#endif
+// given the old file's owner, group, mode and extended attributes, flushed and
+// put in the target's place; or, where that would change what the file was,
+// the file itself overwritten in place and flushed.
+#include "platform/file_replacement.h"
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#ifndef TESSMAR_PORTABLE_FILES
-#include <sys/xattr.h>
-#endif
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <climits>
 #include <cstring>
+#include <ctime>
 #include <optional>
 #include <random>
 #include <utility>
 #include <vector>
 
-#ifdef TESSMAR_PORTABLE_FILES
-// The Linux calls stay out of the portable code even where the system has them.
-#undef O_TMPFILE
-#undef AT_EMPTY_PATH
-#undef FALLOC_FL_KEEP_SIZE
-#ifdef __GNUC__
-#pragma GCC poison fallocate flistxattr fgetxattr fsetxattr fremovexattr
-#endif
-#endif
+#include "platform/file_replacement_calls.h"
 
 namespace tessmar {
 
@@ -167,7 +145,7 @@ void sync_folder(const std::string& folder)
 
 // Hidden names of temporary files: ".NAME.PID.XXXXXX" beside the file NAME (a
 // short stand-in for NAME where that would be too long), so that a later save
-// of NAME can tell the ones whose process has ended.
+// of NAME finds those that a killed save left.
 std::string temporary_prefix(const std::string& name)
 {
     constexpr std::size_t tail = 1 + 10 + 1 + 6;  // ".PID.XXXXXX"
@@ -183,24 +161,35 @@ std::string temporary_name(const std::string& name)
     return result;
 }
 
-// Removes the temporary files of NAME that a save killed before it finished
-// left behind: those whose process no longer runs.
+// Whether entry_name is prefix, a process number, a dot and six characters.
+bool is_temporary_name(std::string_view entry_name, std::string_view prefix)
+{
+    if (!entry_name.starts_with(prefix)) return false;
+    const std::string_view rest = entry_name.substr(prefix.size());
+    const std::size_t dot = rest.find('.');
+    if (dot == 0 || dot == std::string_view::npos || rest.size() - dot - 1 != 6) return false;
+    unsigned long pid = 0;
+    const auto [end, error] = std::from_chars(rest.data(), rest.data() + dot, pid);
+    return error == std::errc{} && end == rest.data() + dot;
+}
+
+// Older than any save takes to write its temporary file and rename it.
+constexpr std::time_t abandoned_after_seconds = 10 * 60;
+
+// Removes the temporary files of NAME that saves killed before they finished
+// left: only the user's own and only old ones, since a process number says
+// nothing of a save running on another machine that shares the folder.
 void remove_abandoned_temporaries(const std::string& folder, const std::string& name)
 {
     DIR* dir = ::opendir(folder.c_str());
     if (dir == nullptr) return;
     const std::string prefix = temporary_prefix(name);
+    const std::time_t now = std::time(nullptr);
     while (const dirent* entry = ::readdir(dir)) {
-        const std::string_view entry_name = entry->d_name;
-        if (!entry_name.starts_with(prefix)) continue;
-        const std::string_view rest = entry_name.substr(prefix.size());
-        const std::size_t dot = rest.find('.');
-        if (dot == 0 || dot == std::string_view::npos || rest.size() - dot - 1 != 6) continue;
-        const std::string_view pid_text = rest.substr(0, dot);
-        pid_t pid = 0;
-        const auto [end, error] = std::from_chars(pid_text.data(), pid_text.data() + pid_text.size(), pid);
-        if (error != std::errc{} || end != pid_text.data() + pid_text.size() || pid <= 0) continue;
-        if (::kill(pid, 0) == 0 || errno != ESRCH) continue;
+        if (!is_temporary_name(entry->d_name, prefix)) continue;
+        struct stat st {};
+        if (::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
+        if (!S_ISREG(st.st_mode) || st.st_uid != ::geteuid() || now - st.st_mtime < abandoned_after_seconds) continue;
         ::unlinkat(::dirfd(dir), entry->d_name, 0);
     }
     ::closedir(dir);
@@ -208,26 +197,23 @@ void remove_abandoned_temporaries(const std::string& folder, const std::string& 
 
 // The file that will replace the target, while it is being written: closed,
 // and removed when it has a name, unless it was put in the target's place.
-// Without unnamed files (off Linux) it always has a name.
 class Replacement {
 public:
-    Replacement(const std::string& folder, const std::string& name, [[maybe_unused]] TemporaryFile kind)
+    Replacement(const std::string& folder, const std::string& name, TemporaryFile kind)
         : folder_(folder), name_(name)
     {
-#ifndef TESSMAR_PORTABLE_FILES
         if (kind == TemporaryFile::unnamed_where_possible) {
-            fd_ = FileDescriptor(::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+            fd_ = FileDescriptor(open_unnamed_file(folder));
             if (fd_.get() >= 0) {
                 unnamed_ = true;
                 return;
             }
-            // File systems without unnamed files answer one of these.
+            // Systems and file systems without unnamed files answer one of these.
             if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
                 error_ = errno;
                 return;
             }
         }
-#endif
         error_ = create_named();
     }
     Replacement(const Replacement&) = delete;
@@ -243,18 +229,18 @@ public:
 
     // Gives the whole, flushed file the target's name: a new target is linked
     // directly where possible, an existing one is replaced by a rename.
-    int put_in_place(const std::string& target, [[maybe_unused]] bool target_exists)
+    int put_in_place(const std::string& target, bool target_exists)
     {
-#ifndef TESSMAR_PORTABLE_FILES
         if (unnamed_) {
             if (!target_exists) {
-                const int error = link_unnamed(target);
+                const int error = link_unnamed_file(fd_.get(), target);
                 if (error == 0) return fd_.close();
                 if (error != EEXIST) return error;  // EEXIST: made meanwhile, so it is replaced
             }
-            if (const int error = link_unnamed_to_temporary_name()) return error;
+            const int error =
+                under_fresh_name([this](const std::string& path) { return link_unnamed_file(fd_.get(), path); });
+            if (error != 0) return error;
         }
-#endif
         if (const int error = fd_.close()) return error;
         if (::rename(temporary_path_.c_str(), target.c_str()) != 0) return errno;
         temporary_path_.clear();
@@ -287,23 +273,6 @@ private:
         });
     }
 
-#ifndef TESSMAR_PORTABLE_FILES
-    int link_unnamed(const std::string& path)
-    {
-        const std::string proc_path = "/proc/self/fd/" + std::to_string(fd_.get());
-        if (::linkat(AT_FDCWD, proc_path.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0) return 0;
-        const int error = errno;
-        // Without /proc, only a privileged process may link a descriptor itself.
-        if (error == ENOENT && ::linkat(fd_.get(), "", AT_FDCWD, path.c_str(), AT_EMPTY_PATH) == 0) return 0;
-        return error;
-    }
-
-    int link_unnamed_to_temporary_name()
-    {
-        return under_fresh_name([this](const std::string& path) { return link_unnamed(path); });
-    }
-#endif
-
     std::string folder_;
     std::string name_;
     FileDescriptor fd_;
@@ -311,67 +280,6 @@ private:
     bool unnamed_ = false;
     int error_ = 0;
 };
-
-#ifndef TESSMAR_PORTABLE_FILES
-std::vector<std::string> attribute_names(int fd, int& error)
-{
-    error = 0;
-    for (;;) {
-        const ssize_t size = ::flistxattr(fd, nullptr, 0);
-        if (size < 0) {
-            if (errno != ENOTSUP) error = errno;  // ENOTSUP: a file system without attributes has none
-            return {};
-        }
-        std::vector<char> list(static_cast<std::size_t>(size));
-        const ssize_t got = ::flistxattr(fd, list.data(), list.size());
-        if (got < 0 && errno == ERANGE) continue;  // grew in between
-        if (got < 0) {
-            error = errno;
-            return {};
-        }
-        std::vector<std::string> names;
-        for (const char* p = list.data(); p < list.data() + got; p += std::strlen(p) + 1) names.emplace_back(p);
-        return names;
-    }
-}
-
-std::optional<std::string> attribute_value(int fd, const std::string& name)
-{
-    for (;;) {
-        const ssize_t size = ::fgetxattr(fd, name.c_str(), nullptr, 0);
-        if (size < 0) return std::nullopt;
-        std::string value(static_cast<std::size_t>(size), '\0');
-        const ssize_t got = ::fgetxattr(fd, name.c_str(), value.data(), value.size());
-        if (got < 0 && errno == ERANGE) continue;
-        if (got < 0) return std::nullopt;
-        value.resize(static_cast<std::size_t>(got));
-        return value;
-    }
-}
-
-// Gives to exactly the extended attributes (access lists among them) of from.
-bool copy_attributes(int from, int to)
-{
-    int error = 0;
-    const std::vector<std::string> names = attribute_names(from, error);
-    if (error != 0) return false;
-    for (const std::string& name : names) {
-        const std::optional<std::string> value = attribute_value(from, name);
-        if (!value) return false;
-        if (attribute_value(to, name) == value) continue;  // e.g. a security label given at creation
-        if (::fsetxattr(to, name.c_str(), value->data(), value->size(), 0) != 0) return false;
-    }
-    const std::vector<std::string> own = attribute_names(to, error);
-    if (error != 0) return false;
-    for (const std::string& name : own)
-        if (std::find(names.begin(), names.end(), name) == names.end() && ::fremovexattr(to, name.c_str()) != 0)
-            return false;
-    return true;
-}
-#else
-// POSIX has no calls for extended attributes: none are copied.
-bool copy_attributes(int, int) { return true; }
-#endif
 
 // Gives the replacement the old file's owner, group, attributes and mode, and
 // checks that it has them.
@@ -381,20 +289,17 @@ bool carry_over(int old_fd, const struct stat& old, int fd)
     if (::fstat(fd, &now) != 0) return false;
     if ((now.st_uid != old.st_uid || now.st_gid != old.st_gid) && ::fchown(fd, old.st_uid, old.st_gid) != 0)
         return false;
-    if (!copy_attributes(old_fd, fd)) return false;
+    if (!copy_extended_attributes(old_fd, fd)) return false;
     if (::fchmod(fd, old.st_mode & 07777) != 0) return false;
     if (::fstat(fd, &now) != 0) return false;
     return now.st_uid == old.st_uid && now.st_gid == old.st_gid && (now.st_mode & 07777) == (old.st_mode & 07777);
 }
 
-// Writes bytes to a temporary file in folder and puts it in target's place.
-// old is the file being replaced, open as old_fd (or nullptr for a new file).
-// Returns 0, an error, or cannot_carry when the replacement could not be made
-// to carry everything the old file had.
-int replace_by_rename(const std::string& folder, const std::string& name, const std::string& target,
-                      std::string_view bytes, const struct stat* old, int old_fd, TemporaryFile kind)
+// Fills the replacement and puts it in target's place, or answers cannot_carry
+// when it could not take all that old (open as old_fd; nullptr: none) had.
+int write_and_put_in_place(Replacement& replacement, const std::string& target, std::string_view bytes,
+                           const struct stat* old, int old_fd)
 {
-    Replacement replacement(folder, name, kind);
     if (const int error = replacement.error()) {
         // A folder this process may not write: the old file is written in place.
         if (old != nullptr && (error == EACCES || error == EPERM)) return cannot_carry;
@@ -403,39 +308,23 @@ int replace_by_rename(const std::string& folder, const std::string& name, const 
     if (const int error = write_all(replacement.fd(), bytes)) return error;
     if (old != nullptr && !carry_over(old_fd, *old, replacement.fd())) return cannot_carry;
     if (::fsync(replacement.fd()) != 0) return errno;
-    const int error = replacement.put_in_place(target, old != nullptr);
-    // Linking an unnamed file is refused without /proc to a process without
-    // privilege: write it once more under a named temporary file.
-    if (error == ENOENT && replacement.unnamed() && kind == TemporaryFile::unnamed_where_possible)
-        return replace_by_rename(folder, name, target, bytes, old, old_fd, TemporaryFile::named);
+    return replacement.put_in_place(target, old != nullptr);
+}
+
+// Tries the kind of temporary file asked for, then a named one: without /proc a
+// process without privilege may not link an unnamed file (ENOENT).
+int replace_by_rename(const std::string& folder, const std::string& name, const std::string& target,
+                      std::string_view bytes, const struct stat* old, int old_fd, TemporaryFile kind)
+{
+    int error = 0;
+    for (TemporaryFile way : {kind, TemporaryFile::named}) {
+        Replacement replacement(folder, name, way);
+        error = write_and_put_in_place(replacement, target, bytes, old, old_fd);
+        if (error != ENOENT || !replacement.unnamed()) break;
+    }
     if (error != 0) return error;
     sync_folder(folder);
     remove_abandoned_temporaries(folder, name);
-    return 0;
-}
-
-// Reserves the disk space for the first size bytes of the open file, which is
-// old_size bytes long, leaving its bytes as they are: 0, or ENOSPC or EDQUOT
-// when the disk has too little room. A file system that cannot reserve space,
-// or a system without the call, counts as having room.
-int reserve_space([[maybe_unused]] int fd, [[maybe_unused]] off_t old_size, std::size_t size)
-{
-    if (size == 0) return 0;
-#ifndef TESSMAR_PORTABLE_FILES
-    // The file keeps its size.
-    if (::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(size)) != 0 && (errno == ENOSPC || errno == EDQUOT))
-        return errno;
-#elif defined(_POSIX_ADVISORY_INFO) && _POSIX_ADVISORY_INFO > 0
-    // posix_fallocate lengthens a shorter file to size, with zeros; one that
-    // fails may have done part of that, which is taken back.
-    const int error = ::posix_fallocate(fd, 0, static_cast<off_t>(size));
-    if (error == ENOSPC || error == EDQUOT) {
-        struct stat now {};
-        if (::fstat(fd, &now) == 0 && now.st_size != old_size && ::ftruncate(fd, old_size) != 0)
-            return errno;  // the file stays lengthened
-        return error;
-    }
-#endif
     return 0;
 }
 
