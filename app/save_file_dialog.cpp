@@ -2,16 +2,15 @@
 // folder it starts in.
 #include "save_file_dialog.h"
 
-#include <QChar>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QList>
 #include <QStandardPaths>
 #include <QStringList>
 
 #include "name_only_icon_provider.h"
+#include "sheet_file/file_name.h"
 
 namespace tessmar {
 
@@ -22,29 +21,14 @@ QString documents_folder()
     return QDir::homePath();
 }
 
-bool has_own_suffix(QStringView file_name)
+namespace {
+
+QString with_suffix(const QString& path, const std::string& suffix)
 {
-    const QList<uint> points = file_name.toUcs4();
-    int letters = 0;
-    for (qsizetype i = points.size() - 1; i >= 0; --i) {
-        const char32_t point = points[i];
-        if (point == U'.')
-            return letters >= 1 && i > 0 && !QChar::isMark(points[i + 1]);
-        if (QChar::isLetter(point) || QChar::isDigit(point)) {
-            if (++letters > 5) return false;
-        } else if (!QChar::isMark(point)) {
-            return false;
-        }
-    }
-    return false;
+    return QString::fromStdString(with_default_suffix(path.toStdString(), suffix));
 }
 
-QString with_default_suffix(const QString& path, const QString& suffix)
-{
-    const QStringView file_name = QStringView(path).mid(path.lastIndexOf(u'/') + 1);
-    if (suffix.isEmpty() || file_name.isEmpty() || has_own_suffix(file_name)) return path;
-    return path + u'.' + suffix;
-}
+}  // namespace
 
 void prepare_save_dialog(QFileDialog& dialog, const SaveAsRequest& request)
 {
@@ -57,10 +41,11 @@ void prepare_save_dialog(QFileDialog& dialog, const SaveAsRequest& request)
     dialog.setDefaultSuffix(QString());
     const QString folder = QFile::decodeName(request.folder.c_str());
     dialog.setDirectory(!folder.isEmpty() && QDir(folder).exists() ? folder : documents_folder());
+    if (!request.proposed_name.empty()) dialog.selectFile(QString::fromStdString(request.proposed_name));
 }
 
 SaveFileDialog::SaveFileDialog(QWidget* parent, const SaveAsRequest& request)
-    : QFileDialog(parent), suffix_(QString::fromStdString(request.default_suffix))
+    : QFileDialog(parent), suffix_(request.default_suffix)
 {
     // One provider for every dialog, outliving each dialog's file model.
     static NameOnlyIconProvider name_only_icons;
@@ -71,7 +56,7 @@ SaveFileDialog::SaveFileDialog(QWidget* parent, const SaveAsRequest& request)
 QString SaveFileDialog::chosen_path() const
 {
     const QStringList files = selectedFiles();
-    return files.isEmpty() ? QString() : with_default_suffix(files.constFirst(), suffix_);
+    return files.isEmpty() ? QString() : with_suffix(files.constFirst(), suffix_);
 }
 
 void SaveFileDialog::accept()
@@ -82,9 +67,13 @@ void SaveFileDialog::accept()
     // change the chosen name before it checks it. A platform's dialog has asked
     // its questions already; chosen_path() adds the suffix to what it returns.
     auto* name_box = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (name_box != nullptr && is_blank_file_name(name_box->text().toStdString(), suffix_)) {
+        name_box->selectAll();  // no file is named by blanks alone: the name is the user's to type again
+        return;
+    }
     const QStringList files = selectedFiles();
     if (name_box != nullptr && name_box->isVisible() && files.size() == 1 && !QFileInfo(files.constFirst()).isDir()) {
-        const QString path = with_default_suffix(files.constFirst(), suffix_);
+        const QString path = with_suffix(files.constFirst(), suffix_);
         if (path != files.constFirst()) {
             const QFileInfo chosen(path);
             name_box->setText(chosen.absolutePath() == directory().absolutePath() ? chosen.fileName() : path);

@@ -84,92 +84,32 @@ private slots:
         }
     }
 
-    // ".txt" is added unless the name ends in a dot and one to five letters or
-    // digits; what comes before that dot does not count.
-    void a_name_keeps_its_own_suffix_or_gets_txt()
-    {
-        struct Case {
-            QString name;
-            bool keeps;
-        };
-        const Case cases[] = {
-            {QStringLiteral("hero"), false},
-            {QStringLiteral("Sir J. Smith"), false},  // " Smith" holds a blank
-            {QStringLiteral("hero.txt"), true},
-            {QStringLiteral("hero.TXT"), true},
-            {QStringLiteral("hero.sheet"), true},
-            {QStringLiteral("notes.md"), true},
-            {QStringLiteral("a.b.c"), true},
-            {QStringLiteral("hero.tar.gz"), true},
-            {QStringLiteral("x."), false},
-            {QStringLiteral("x.."), false},
-            {QStringLiteral("Smith, Jr."), false},
-            {QStringLiteral("x.toolong"), false},
-            {QStringLiteral("x.12345"), true},
-            {QStringLiteral("x.123456"), false},
-            {QStringLiteral("Tessmar v1.7"), true},  // the rule's own reading: ".7" is a suffix
-            {QStringLiteral(".hidden"), false},
-            {QStringLiteral(".md"), false},  // a hidden file's name, not a suffix
-            {QStringLiteral("..md"), true},
-            {QStringLiteral("hero.t_t"), false},
-            {QStringLiteral("hero. txt"), false},
-            {QStringLiteral("hero.txt "), false},
-            {QStringLiteral("Ærwen"), false},
-            {QStringLiteral("Ærwen.größe"), true},  // five letters
-            {QStringLiteral("héros.été"), true},
-            {QStringLiteral("Кощей.лист"), true},
-            {QStringLiteral("名前.テキスト"), true},
-            {QStringLiteral("Ærwen.größer"), false},  // six
-            // Two UTF-16 units each, one letter each: three letters.
-            {QString::fromUcs4(U"hero.\U0001D531\U0001D535\U0001D531"), true},
-            {QString::fromUcs4(U"hero.\U0001D531\U0001D535\U0001D531\U0001D535\U0001D531\U0001D535"), false},
-            // "é" as e and a combining acute accent is one letter; a mark alone is none.
-            {QString::fromUcs4(U"x.cafe\u0301s"), true},
-            {QString::fromUcs4(U"x.\u0301txt"), false},
-            {QString::fromUcs4(U"hero.\U0001F642"), false},  // an emoji is no letter
-        };
-        for (const Case& c : cases) {
-            QCOMPARE(has_own_suffix(c.name), c.keeps);
-            QCOMPARE(with_default_suffix(c.name, QStringLiteral("txt")), c.keeps ? c.name : c.name + QStringLiteral(".txt"));
-        }
-    }
-
-    // Only the file name counts, and nothing is added without a suffix or a name.
-    void the_suffix_goes_on_the_file_name_of_a_path()
-    {
-        struct Case {
-            QString path, suffix, saved;
-        };
-        const QString txt = QStringLiteral("txt");
-        const Case cases[] = {
-            {QStringLiteral("/home/ann/Sir J. Smith"), txt, QStringLiteral("/home/ann/Sir J. Smith.txt")},
-            {QStringLiteral("/home/ann.b/hero"), txt, QStringLiteral("/home/ann.b/hero.txt")},
-            {QStringLiteral("/home/ann/sheets.md/hero.sheet"), txt, QStringLiteral("/home/ann/sheets.md/hero.sheet")},
-            {QStringLiteral("/home/ann/"), txt, QStringLiteral("/home/ann/")},
-            {QStringLiteral("/home/ann/hero"), QString(), QStringLiteral("/home/ann/hero")},
-        };
-        for (const Case& c : cases) QCOMPARE(with_default_suffix(c.path, c.suffix), c.saved);
-    }
-
     // Qt's own dialog, a name typed and Return pressed: the name saved has its
     // suffix, and the dialog's own checks are made on that name, so that the
     // question whether to replace a file names the file that is written.
     void the_dialog_checks_the_name_it_saves_under()
     {
         struct Case {
-            QString typed;
+            QString proposed;  // the character's name, as the window proposes it
+            QString typed;     // after the proposed name, which the box holds selected
             QStringList existing;  // files made first; a name ending in "/" is a folder
             QMessageBox::StandardButton answer;  // to the question whether to replace; NoButton: none asked
             QString saved;         // in the folder; empty: the dialog stays open
         };
         const Case cases[] = {
-            {QStringLiteral("Sir J. Smith"), {}, QMessageBox::NoButton, QStringLiteral("Sir J. Smith.txt")},
-            {QStringLiteral("Sir J. Smith"), {QStringLiteral("Sir J. Smith")}, QMessageBox::NoButton, QStringLiteral("Sir J. Smith.txt")},
-            {QStringLiteral("Sir J. Smith"), {QStringLiteral("Sir J. Smith.txt")}, QMessageBox::Yes, QStringLiteral("Sir J. Smith.txt")},
-            {QStringLiteral("Sir J. Smith"), {QStringLiteral("Sir J. Smith.txt")}, QMessageBox::No, QString()},
-            {QStringLiteral("hero.sheet"), {QStringLiteral("hero.sheet.txt")}, QMessageBox::NoButton, QStringLiteral("hero.sheet")},
-            {QStringLiteral("party/hero"), {QStringLiteral("party/")}, QMessageBox::NoButton, QStringLiteral("party/hero.txt")},
-            {QStringLiteral("hero"), {QStringLiteral("hero.txt/")}, QMessageBox::NoButton, QString()},  // opens that folder
+            {{}, QStringLiteral("Sir J. Smith"), {}, QMessageBox::NoButton, QStringLiteral("Sir J. Smith.txt")},
+            {{}, QStringLiteral("Sir J. Smith"), {QStringLiteral("Sir J. Smith")}, QMessageBox::NoButton, QStringLiteral("Sir J. Smith.txt")},
+            {{}, QStringLiteral("Sir J. Smith"), {QStringLiteral("Sir J. Smith.txt")}, QMessageBox::Yes, QStringLiteral("Sir J. Smith.txt")},
+            {{}, QStringLiteral("Sir J. Smith"), {QStringLiteral("Sir J. Smith.txt")}, QMessageBox::No, QString()},
+            {{}, QStringLiteral("hero.sheet"), {QStringLiteral("hero.sheet.txt")}, QMessageBox::NoButton, QStringLiteral("hero.sheet")},
+            {{}, QStringLiteral("party/hero"), {QStringLiteral("party/")}, QMessageBox::NoButton, QStringLiteral("party/hero.txt")},
+            {{}, QStringLiteral("hero"), {QStringLiteral("hero.txt/")}, QMessageBox::NoButton, QString()},  // opens that folder
+            // The proposed name is saved as a typed one; typing replaces it.
+            {QStringLiteral("Sir J. Smith"), {}, {}, QMessageBox::NoButton, QStringLiteral("Sir J. Smith.txt")},
+            {QStringLiteral("Sir J. Smith"), QStringLiteral("hero"), {}, QMessageBox::NoButton, QStringLiteral("hero.txt")},
+            // A name of blanks, with the suffix or without, is not taken.
+            {{}, QStringLiteral("   "), {}, QMessageBox::NoButton, QString()},
+            {{}, QStringLiteral("   .txt"), {}, QMessageBox::NoButton, QString()},
         };
         for (const Case& c : cases) {
             QTemporaryDir folder;
@@ -182,13 +122,15 @@ private slots:
                     QVERIFY(file.open(QIODevice::WriteOnly));
                 }
             }
-            SaveFileDialog dialog(nullptr, character_sheet_request(folder.path().toStdString()));
+            SaveFileDialog dialog(nullptr, character_sheet_request(folder.path().toStdString(), c.proposed.toStdString()));
             dialog.setOption(QFileDialog::DontUseNativeDialog);
             dialog.show();
             QVERIFY(QTest::qWaitForWindowExposed(&dialog));
             auto* name_box = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             QVERIFY(name_box != nullptr);
+            QCOMPARE(name_box->text(), c.proposed);
             name_box->setFocus();
+            name_box->selectAll();
             QTest::keyClicks(name_box, c.typed);
 
             // The question is a modal box of its own, answered once it shows.
@@ -205,7 +147,7 @@ private slots:
             QTest::keyClick(name_box, Qt::Key_Return);
             answer.stop();
 
-            const QString what = c.typed + QStringLiteral(" with ") + c.existing.join(u',');
+            const QString what = c.proposed + u'|' + c.typed + QStringLiteral(" with ") + c.existing.join(u',');
             QVERIFY2(asked.isEmpty() == (c.answer == QMessageBox::NoButton), qPrintable(what + QStringLiteral(": asked ") + asked));
             if (!asked.isEmpty()) QVERIFY2(asked.startsWith(QFileInfo(c.saved.isEmpty() ? c.typed + QStringLiteral(".txt") : c.saved).fileName() + u' '), qPrintable(asked));
             if (c.saved.isEmpty()) {
