@@ -17,7 +17,7 @@
 
 #include "focus_frame.h"
 #include "planner_window.h"
-#include "platform/text_file.h"
+#include "platform/file_replacement.h"
 #include "planner_style.h"
 #include "stand_ins.h"
 #include "window_test_support.h"
