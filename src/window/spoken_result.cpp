@@ -33,7 +33,8 @@ std::string spoken_name(const ControlSet& controls, const Control& control)
     return shown_value(control);
 }
 
-SpokenResult::SpokenResult(const ControlSet& controls, const Control& source) : controls_(controls)
+SpokenResult::SpokenResult(const ControlSet& controls, const Control& source)
+    : controls_(controls), source_kind_(source.kind())
 {
     for (const Control* control : controls.in_order())
         if (control->kind() == ControlKind::TextBox) {
@@ -48,9 +49,11 @@ std::string SpokenResult::told() const
 {
     for (const Said& said : live_)
         if (said.box->times_said() != said.times && !said.box->text.empty()) return said.box->text;
+    // A button press is told whatever it changed, so that one that changed
+    // nothing is heard too; a list tells only a change, as its clicks move the highlight.
     const bool changed = std::any_of(reported_.begin(), reported_.end(),
                                      [](const Reported& r) { return shown_value(*r.control) != r.value; });
-    if (!changed) return {};
+    if (!changed && source_kind_ != ControlKind::Button) return {};
     std::string told;
     for (const Reported& r : reported_) {
         if (!told.empty()) told += ", ";

@@ -23,7 +23,7 @@ public:
 
     // A non-empty message written into a live box during the action (also one
     // that repeats the last); else "Name value" for each reported control, joined
-    // by ", ", when one of their values changed; else nothing.
+    // by ", ", after a button press or when one of their values changed; else nothing.
     std::string told() const;
 
 private:
@@ -37,6 +37,7 @@ private:
     };
 
     const ControlSet& controls_;
+    ControlKind source_kind_;
     std::vector<Said> live_;
     std::vector<Reported> reported_;
 };
