@@ -19,10 +19,10 @@ QAccessibleInterface* planner_interface(const QString&, QObject* object)
 {
     if (auto* announcer = dynamic_cast<Announcer*>(object)) return new NotificationAccessible(announcer);
     if (auto* window = dynamic_cast<PlannerWindow*>(object)) return new WindowAccessible(window);
-    if (auto* box = dynamic_cast<BoxLineEdit*>(object))
-        if (const auto* window = dynamic_cast<const PlannerWindow*>(box->parentWidget()))
-            if (const auto* control = dynamic_cast<const TextBox*>(window->control_of(*box)); control && control->read_only)
-                return new ReadOnlyBoxAccessible(box);
+    auto* box = dynamic_cast<BoxLineEdit*>(object);
+    const auto* owner = box == nullptr ? nullptr : dynamic_cast<const PlannerWindow*>(box->parentWidget());
+    const auto* control = owner == nullptr ? nullptr : dynamic_cast<const TextBox*>(owner->control_of(*box));
+    if (control != nullptr && control->read_only) return new ReadOnlyBoxAccessible(box);
     return nullptr;
 }
 

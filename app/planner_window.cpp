@@ -41,9 +41,11 @@ PlannerWindow::PlannerWindow(SaveAsDialog& save_dialog, ProgramEnd& program_end,
     }
     announcer_ = new Announcer(this);
 
-    for (const Control* control : form_.controls().in_order())
-        if (!control->labelled_by.empty())
-            if (auto* label = qobject_cast<QLabel*>(widget_of(control->labelled_by))) label->setBuddy(widget_of(control->name()));
+    // The label beside a control names it to assistive technology.
+    for (const Control* control : form_.controls().in_order()) {
+        auto* label = control->labelled_by.empty() ? nullptr : qobject_cast<QLabel*>(widget_of(control->labelled_by));
+        if (label != nullptr) label->setBuddy(widget_of(control->name()));
+    }
     form_.Form_Load();
     mirror();
     apply_tab_order();
