@@ -19,10 +19,9 @@ QAccessibleInterface* planner_interface(const QString&, QObject* object)
 {
     if (auto* announcer = dynamic_cast<Announcer*>(object)) return new NotificationAccessible(announcer);
     if (auto* window = dynamic_cast<PlannerWindow*>(object)) return new WindowAccessible(window);
-    auto* box = dynamic_cast<BoxLineEdit*>(object);
-    const auto* owner = box == nullptr ? nullptr : dynamic_cast<const PlannerWindow*>(box->parentWidget());
-    const auto* control = owner == nullptr ? nullptr : dynamic_cast<const TextBox*>(owner->control_of(*box));
-    if (control != nullptr && control->read_only) return new ReadOnlyBoxAccessible(box);
+    // By the box's own flag: the widget's follows it only from the first mirror, after the first query.
+    if (auto* line = dynamic_cast<BoxLineEdit*>(object); line != nullptr && line->box().read_only)
+        return new ReadOnlyBoxAccessible(line);
     return nullptr;
 }
 

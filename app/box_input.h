@@ -34,6 +34,9 @@ void mirror_box_look(const TextBox& box, Edit* edit)
 // the widget's own, which would count UTF-16 units) and the input stays one step of its undo history.
 template <class Edit>
 class BoxInput : public Edit, public ControlWidget {
+public:
+    const TextBox& box() const { return box_; }
+
 protected:
     BoxInput(TextBox& box, QWidget* parent, const RunEvent& run);
 

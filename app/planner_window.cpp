@@ -88,12 +88,6 @@ void PlannerWindow::mirror()
     for (ControlWidget* widget : widgets_) widget->mirror();
 }
 
-const Control* PlannerWindow::control_of(const QWidget& widget) const
-{
-    if (widget.parentWidget() != this) return nullptr;
-    return form_.controls().find(widget.objectName().toStdString());
-}
-
 void PlannerWindow::run_event(const Control& source, const std::function<void()>& event)
 {
     const SpokenResult result(form_.controls(), source);

@@ -39,8 +39,6 @@ public:
     const FocusFrame& focus_frame() const { return *focus_frame_; }
     // The widget that shows the named control; nullptr for none.
     QWidget* widget_of(std::string_view name) const;
-    // The control that a child widget shows; nullptr for none.
-    const Control* control_of(const QWidget& widget) const;
     // What tells a screen reader the result of each action.
     const Announcer& announcer() const { return *announcer_; }
     // Shows the whole model on the widgets.
